@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs what the build, the tests and the benchmarks need, from Debian's packages only.
+# Quiet and quick when everything is already there.
+set -eu
+
+packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+libbenchmark-dev clang-format"
+[ $# -gt 0 ] && packages="$packages $*"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+# shellcheck disable=SC2086
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing

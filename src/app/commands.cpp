@@ -1,0 +1,145 @@
+// The commands of the menus, the popup menus and the shortcuts.
+#include "app/editor.h"
+#include "app/ids.h"
+#include "charmap/charmap.h"
+
+namespace pixlore {
+
+void Editor::DispatchCommand(int id) {
+    using namespace Command;
+    switch (id) {
+        case Quit:
+            QuitProgram();
+            break;
+        case Invert:
+            ApplyGlyphOperation(GlyphOp::Invert);
+            break;
+        case RevertLeftRight:
+            ApplyGlyphOperation(GlyphOp::RevertLeftRight);
+            break;
+        case RevertUpDown:
+            ApplyGlyphOperation(GlyphOp::RevertUpDown);
+            break;
+        case Command::EraseAllCharset:
+            pixlore::EraseAllCharset(state_.charset);
+            RefreshViews();
+            break;
+        case ClearCharacter:
+            ApplyGlyphOperation(GlyphOp::Clear);
+            break;
+        case ShiftLeft:
+            ApplyGlyphOperation(GlyphOp::ShiftLeft);
+            break;
+        case ShiftRight:
+            ApplyGlyphOperation(GlyphOp::ShiftRight);
+            break;
+        case ShiftUp:
+            ApplyGlyphOperation(GlyphOp::ShiftUp);
+            break;
+        case ShiftDown:
+            ApplyGlyphOperation(GlyphOp::ShiftDown);
+            break;
+        case SetBeginRange:
+            setRangeEnd(*beginTrackBar_);
+            break;
+        case SetEndRange:
+            setRangeEnd(*endTrackBar_);
+            break;
+        case DragModeSwap:
+            setDragMode(true);
+            break;
+        case DragModeCopy:
+            setDragMode(false);
+            break;
+        case Command::CopyRangeToCurrent:
+            copyRangeToCurrent();
+            break;
+        case MapZx:
+            SetMapSize(32, 24);
+            break;
+        case MapAtari:
+            SetMapSize(40, 24);
+            break;
+        case MapPc:
+            SetMapSize(80, 50);
+            break;
+        case MapUssr:
+            SetMapSize(64, 30);
+            break;
+        case Command::FillMap:
+            pixlore::FillMap(state_.map, state_.selection.CurrentChar);
+            RenderCharMap();
+            break;
+        case Command::InsertChar:
+            afterMapChange(pixlore::InsertChar(state_.map));
+            break;
+        case Command::DeleteChar:
+            afterMapChange(pixlore::DeleteChar(state_.map));
+            break;
+        case Command::InsertRow:
+            afterMapChange(pixlore::InsertRow(state_.map));
+            break;
+        case Command::DeleteRow:
+            afterMapChange(pixlore::DeleteRow(state_.map));
+            break;
+        case Command::InsertColumn:
+            afterMapChange(pixlore::InsertColumn(state_.map));
+            break;
+        case Command::DeleteColumn:
+            afterMapChange(pixlore::DeleteColumn(state_.map));
+            break;
+        default:
+            break;
+    }
+}
+
+CodeRange Editor::transformTargets() const {
+    if (rangeCheckBox_->isChecked())
+        return RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
+    return {state_.selection.CurrentChar, state_.selection.CurrentChar};
+}
+
+void Editor::ApplyGlyphOperation(GlyphOp op) {
+    const CodeRange targets = transformTargets();
+    pixlore::ApplyGlyphOperation(state_.charset, op, targets.low, targets.high);
+    RefreshViews();
+}
+
+void Editor::UpdateRangeLabels() {
+    SetText(beginLabel_, "BeginRange:" + RangePositionText(beginTrackBar_->value()));
+    SetText(endLabel_, "End range:" + RangePositionText(endTrackBar_->value()));
+}
+
+void Editor::setRangeEnd(QSlider& trackBar) {
+    SetPosition(&trackBar, state_.selection.CurrentChar);
+    UpdateRangeLabels();
+}
+
+void Editor::copyRangeToCurrent() {
+    const CodeRange range = RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
+    if (pixlore::CopyRangeToCurrent(state_.charset, range, state_.selection.CurrentChar) ==
+        RangeCopyResult::CurrentInsideRange) {
+        dialogs_.message("Pixlore", "Range Error!");
+        return;
+    }
+    RefreshViews();
+}
+
+void Editor::setDragMode(bool swap) {
+    mainMenu_.setChecked(Command::DragModeSwap, swap);
+    mainMenu_.setChecked(Command::DragModeCopy, !swap);
+}
+
+void Editor::SetMapSize(int width, int height) {
+    pixlore::SetMapSize(state_.map, width, height);
+    if (!state_.MapAvailable) return;
+    mapScrollArea_->setContentSize(width * 16, height * 16);
+    RenderCharMap();
+    mapWindow_->showActive();
+}
+
+void Editor::afterMapChange(bool changed) {
+    if (changed) RenderCharMap();
+}
+
+}  // namespace pixlore

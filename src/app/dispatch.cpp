@@ -1,0 +1,161 @@
+// Every event, handed to its owner.
+#include <QCursor>
+
+#include "app/editor.h"
+#include "app/ids.h"
+#include "charset/cell.h"
+
+namespace pixlore {
+namespace {
+
+GlyphOp ShiftOfButton(int control) {
+    switch (control) {
+        case ShiftLeftButton:
+            return GlyphOp::ShiftLeft;
+        case ShiftRightButton:
+            return GlyphOp::ShiftRight;
+        case ShiftUpButton:
+            return GlyphOp::ShiftUp;
+        default:
+            return GlyphOp::ShiftDown;
+    }
+}
+
+}  // namespace
+
+void Editor::dispatch(const Event& event) {
+    if (quitting_) return;
+    switch (event.kind) {
+        case EventKind::FilesDropped:
+            break;
+        case EventKind::MenuCommand:
+            DispatchCommand(event.command);
+            break;
+        case EventKind::WindowClose:
+            if (event.window == MainWindow)
+                QuitProgram();
+            else if (event.window == MapWindow)
+                mapWindow_->hide();
+            break;
+        case EventKind::ControlEvent:
+            switch (event.control) {
+                case CharsetCanvas:
+                    onCharsetCanvas(event);
+                    break;
+                case GlyphCanvas:
+                    onGlyphCanvas(event);
+                    break;
+                case MapCanvas:
+                    onMapCanvas(event);
+                    break;
+                case ShiftLeftButton:
+                case ShiftRightButton:
+                case ShiftUpButton:
+                case ShiftDownButton:
+                    ApplyGlyphOperation(ShiftOfButton(event.control));
+                    break;
+                case BeginRangeTrackBar:
+                case EndRangeTrackBar:
+                    UpdateRangeLabels();
+                    break;
+                default:
+                    break;
+            }
+            break;
+    }
+}
+
+void Editor::onCharsetCanvas(const Event& e) {
+    switch (e.type) {
+        case CanvasEventType::LeftClick:
+            selectCharAt(e.MouseX, e.MouseY);
+            break;
+        case CanvasEventType::RightClick: {
+            selectCharAt(e.MouseX, e.MouseY);
+            if (const auto chosen = charsetPopup_.popup(QCursor::pos())) DispatchCommand(*chosen);
+            break;
+        }
+        case CanvasEventType::LeftButtonDown:
+            StartDrag(state_.drag, e.MouseX, e.MouseY);
+            break;
+        case CanvasEventType::LeftButtonUp: {
+            const DropMode mode =
+                mainMenu_.checked(Command::DragModeSwap) ? DropMode::Swap : DropMode::Copy;
+            if (EndDrag(state_.drag, state_.charset, e.MouseX, e.MouseY, mode)) RefreshViews();
+            break;
+        }
+        case CanvasEventType::KeyUp:
+            if (e.Key == kKeyInsert) {
+                InsertGlyph(state_.charset, state_.selection.CurrentChar);
+                RefreshViews();
+            } else if (e.Key == kKeyDelete) {
+                DeleteGlyph(state_.charset, state_.selection.CurrentChar);
+                RefreshViews();
+            } else if (ArrowKey(state_.selection, e.Key)) {
+                afterCursorMove();
+            }
+            break;
+        case CanvasEventType::MouseMove:
+            if (state_.drag.DragState == 0)
+                ShowCharsetHover(e.MouseX, e.MouseY);
+            else
+                ShowDragPreview(e.MouseX, e.MouseY);
+            break;
+        default:
+            break;
+    }
+}
+
+void Editor::onGlyphCanvas(const Event& e) {
+    bool ink;
+    if (e.type == CanvasEventType::LeftButtonDown ||
+        (e.type == CanvasEventType::MouseMove && (e.Buttons & kLeftButton)))
+        ink = true;
+    else if (e.type == CanvasEventType::RightButtonDown ||
+             (e.type == CanvasEventType::MouseMove && (e.Buttons & kRightButton)))
+        ink = false;
+    else
+        return;
+    const Cell cell = CellUnder(e.MouseX, e.MouseY);
+    if (PaintGlyphPixel(state_.charset, state_.selection.CurrentChar, cell.x, cell.y, ink))
+        RefreshViews();
+}
+
+void Editor::onMapCanvas(const Event& e) {
+    switch (e.type) {
+        case CanvasEventType::RightClick: {
+            const Cell cell = CellUnder(e.MouseX, e.MouseY);
+            if (!mapPopup_.popupMenu() || !CharMap::Contains(cell.x, cell.y)) break;
+            state_.map.PopupCellX = cell.x;
+            state_.map.PopupCellY = cell.y;
+            if (const auto chosen = mapPopup_.popup(QCursor::pos())) DispatchCommand(*chosen);
+            break;
+        }
+        case CanvasEventType::LeftButtonDown:
+            paintMapAt(e.MouseX, e.MouseY);
+            break;
+        case CanvasEventType::MouseMove:
+            ShowMapHover(e.MouseX, e.MouseY);
+            if (e.Buttons & kLeftButton) paintMapAt(e.MouseX, e.MouseY);
+            break;
+        default:
+            break;
+    }
+}
+
+void Editor::paintMapAt(int x, int y) {
+    const Cell cell = CellUnder(x, y);
+    if (PaintMapCell(state_.map, cell.x, cell.y, state_.selection.CurrentChar)) RenderCharMap();
+}
+
+void Editor::selectCharAt(int x, int y) {
+    if (SelectCharAt(state_.selection, x, y)) afterCursorMove();
+}
+
+void Editor::afterCursorMove() {
+    RenderCharset();
+    RenderGlyph();
+    mainWindow_->setTitle(state_.WindowTitle + " " + StatusText(state_.selection.CurrentChar));
+}
+
+}  // namespace pixlore

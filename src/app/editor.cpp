@@ -1,0 +1,142 @@
+#include "app/editor.h"
+
+#include <QApplication>
+
+#include "app/ids.h"
+#include "app/menu_layout.h"
+#include "charmap/charmap.h"
+#include "views/glyph_view.h"
+#include "views/map_view.h"
+
+namespace pixlore {
+namespace {
+
+constexpr int kMainClientWidth = 640;
+constexpr int kMainClientHeight = 480;
+constexpr int kMapClientWidth = 512 + 10;
+constexpr int kMapClientHeight = 384 + 10;
+
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+Editor::Editor(Dialogs& dialogs, Options options)
+    : dialogs_(dialogs), options_(std::move(options)) {}
+
+Editor::~Editor() {
+    if (escapeFilter_) qApp->removeEventFilter(escapeFilter_.get());
+}
+
+void Editor::start() {
+    state_ = EditorState{};
+    state_.LastDirectory = WithTrailingSlash(options_.currentDirectory);
+
+    auto sink = [this](const Event& e) { dispatch(e); };
+    mainWindow_ = std::make_unique<Window>(MainWindow, state_.WindowTitle, kMainClientWidth,
+                                           kMainClientHeight, sink);
+    mainWindow_->centreOnScreen();
+    mainWindow_->show();
+    createMainWindowControls();
+    state_.charset.fill(0);
+    RenderCharset();
+    createGlyphControls();
+    RenderGlyph();
+    CreateMenus();
+    InitCharMap(state_.map);
+    openMapWindow();
+
+    escapeFilter_ = std::make_unique<EscapeFilter>(
+        std::vector<QWidget*>{mainWindow_.get(), mapWindow_.get()}, [this] { QuitProgram(); });
+    qApp->installEventFilter(escapeFilter_.get());
+    charsetCanvas_->setFocus();
+}
+
+void Editor::createMainWindowControls() {
+    QWidget* client = mainWindow_->client();
+    auto sink = [this](const Event& e) { dispatch(e); };
+    Canvas::Options canvas;
+    canvas.control = CharsetCanvas;
+    canvas.width = canvas.height = kCharsetImageSize;
+    canvas.sunkenBorder = true;
+    canvas.takesFocus = true;
+    canvas.acceptsDrops = true;
+    canvas.initial = kBlack;
+    charsetCanvas_ = new Canvas(canvas, sink, client);
+    charsetCanvas_->move(0, 0);
+    beginLabel_ = MakeLabel(client, {20, 260, 255, 20}, "Begin range:0");
+    beginTrackBar_ = MakeTrackBar(client, BeginRangeTrackBar, {20, 280, 255, 30}, sink);
+    endLabel_ = MakeLabel(client, {20, 310, 255, 20}, "End range:0");
+    endTrackBar_ = MakeTrackBar(client, EndRangeTrackBar, {20, 330, 255, 30}, sink);
+    rangeCheckBox_ = MakeCheckBox(client, RangeCheckBox, {0, 310, 20, 20}, "Enable range", sink);
+    for (QWidget* w : std::initializer_list<QWidget*>{charsetCanvas_, beginLabel_, beginTrackBar_,
+                                                      endLabel_, endTrackBar_, rangeCheckBox_})
+        w->show();
+}
+
+void Editor::createGlyphControls() {
+    QWidget* client = mainWindow_->client();
+    auto sink = [this](const Event& e) { dispatch(e); };
+    shiftButtons_[0] =
+        MakePushButton(client, ShiftLeftButton, {262, 128, 32, 20}, "<", "shift left", sink);
+    shiftButtons_[2] =
+        MakePushButton(client, ShiftUpButton, {294, 128, 32, 20}, "^", "shift up", sink);
+    shiftButtons_[3] =
+        MakePushButton(client, ShiftDownButton, {326, 128, 32, 20}, "v", "shift down", sink);
+    shiftButtons_[1] =
+        MakePushButton(client, ShiftRightButton, {358, 128, 32, 20}, ">", "shift right", sink);
+    dataField_ = MakeTextField(client, {262, 148, 128, 40}, "Data for char");
+    Canvas::Options canvas;
+    canvas.control = GlyphCanvas;
+    canvas.width = canvas.height = kGlyphViewSize;
+    canvas.initial = kBlack;
+    glyphCanvas_ = new Canvas(canvas, sink, client);
+    glyphCanvas_->move(262, 0);
+    for (QWidget* w : shiftButtons_)
+        w->show();
+    dataField_->show();
+    glyphCanvas_->show();
+}
+
+QPushButton& Editor::shiftButton(int control) {
+    return *shiftButtons_[control - ShiftLeftButton];
+}
+
+void Editor::CreateMenus() {
+    auto sink = [this](const Event& e) { dispatch(e); };
+    mainMenu_ = Menu::MenuBar(mainWindow_.get(), MainMenuLayout(), sink);
+    mainMenu_.setChecked(Command::DragModeSwap, true);
+    mainMenu_.setChecked(Command::DragModeCopy, false);
+    AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_I), Command::Invert, sink);
+    AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_O), Command::Open, sink);
+    charsetPopup_ = Menu::Popup(mainWindow_.get(), CharsetPopupLayout());
+    mapPopup_ = Menu::Popup(mainWindow_.get(), MapPopupLayout());
+}
+
+void Editor::openMapWindow() {
+    auto sink = [this](const Event& e) { dispatch(e); };
+    mapWindow_ = std::make_unique<Window>(MapWindow, "Character map", kMapClientWidth,
+                                          kMapClientHeight, sink);
+    mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
+    mapScrollArea_ = new ScrollArea(mapWindow_->client(), {0, 0, kMapClientWidth, kMapClientHeight},
+                                    kMapClientWidth, kMapClientHeight, 16);
+    Canvas::Options canvas;
+    canvas.control = MapCanvas;
+    canvas.width = kMapCanvasWidth;
+    canvas.height = kMapCanvasHeight;
+    canvas.acceptsDrops = true;
+    canvas.initial = kWhite;
+    mapCanvas_ = new Canvas(canvas, sink, mapScrollArea_->content());
+    mapCanvas_->move(0, 0);
+    state_.MapAvailable = true;
+}
+
+void Editor::QuitProgram() {
+    if (quitting_) return;
+    quitting_ = true;
+    if (options_.quit) options_.quit();
+}
+
+}  // namespace pixlore

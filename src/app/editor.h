@@ -1,0 +1,120 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/editor_state.h"
+#include "charset/glyph_ops.h"
+#include "charset/range.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/escape_filter.h"
+#include "platform/events.h"
+#include "platform/menus.h"
+#include "platform/window.h"
+
+namespace pixlore {
+
+// The editor: its state, its two windows with their controls and menus, and the handlers
+// every event is dispatched to. One is made at start-up; tests make fresh ones.
+class Editor {
+  public:
+    struct Options {
+        std::vector<std::string> arguments;  // the command line, the program's own path not counted
+        std::string currentDirectory;
+        std::function<void()> quit;  // ends the event loop with exit code 0
+    };
+
+    Editor(Dialogs& dialogs, Options options);
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // Start-up: sets up the state, opens the windows, draws the first views.
+    void start();
+
+    // Hands one event to its owner.
+    void dispatch(const Event& event);
+    void DispatchCommand(int id);
+    void QuitProgram();
+    bool quitting() const { return quitting_; }
+
+    // The redraws.
+    void RefreshViews();
+    void RenderCharset();
+    void RenderGlyph();
+    void RenderCharMap();
+    void ShowCharsetHover(int x, int y);
+    void ShowDragPreview(int x, int y);
+    void ShowMapHover(int x, int y);
+
+    EditorState& state() { return state_; }
+    Window& mainWindow() { return *mainWindow_; }
+    Window& mapWindow() { return *mapWindow_; }
+    Canvas& charsetCanvas() { return *charsetCanvas_; }
+    Canvas& glyphCanvas() { return *glyphCanvas_; }
+    Canvas& mapCanvas() { return *mapCanvas_; }
+    ScrollArea& mapScrollArea() { return *mapScrollArea_; }
+    QSlider& beginRangeTrackBar() { return *beginTrackBar_; }
+    QSlider& endRangeTrackBar() { return *endTrackBar_; }
+    QLabel& beginRangeLabel() { return *beginLabel_; }
+    QLabel& endRangeLabel() { return *endLabel_; }
+    QCheckBox& rangeCheckBox() { return *rangeCheckBox_; }
+    QPlainTextEdit& glyphDataField() { return *dataField_; }
+    QPushButton& shiftButton(int control);
+    Menu& mainMenu() { return mainMenu_; }
+    Menu& charsetPopupMenu() { return charsetPopup_; }
+    Menu& mapPopupMenu() { return mapPopup_; }
+
+  private:
+    void createMainWindowControls();
+    void createGlyphControls();
+    void CreateMenus();
+    void openMapWindow();
+
+    void onCharsetCanvas(const Event& event);
+    void onGlyphCanvas(const Event& event);
+    void onMapCanvas(const Event& event);
+
+    // Selection and range.
+    void selectCharAt(int x, int y);
+    void afterCursorMove();
+    void UpdateRangeLabels();
+    void setRangeEnd(QSlider& trackBar);
+    void copyRangeToCurrent();
+    CodeRange transformTargets() const;
+
+    void ApplyGlyphOperation(GlyphOp op);
+    void setDragMode(bool swap);
+    void SetMapSize(int width, int height);
+    void paintMapAt(int x, int y);
+    void afterMapChange(bool changed);
+
+    Dialogs& dialogs_;
+    Options options_;
+    EditorState state_;
+    bool quitting_ = false;
+
+    std::unique_ptr<Window> mainWindow_;
+    std::unique_ptr<Window> mapWindow_;
+    Canvas* charsetCanvas_ = nullptr;
+    Canvas* glyphCanvas_ = nullptr;
+    Canvas* mapCanvas_ = nullptr;
+    QLabel* beginLabel_ = nullptr;
+    QLabel* endLabel_ = nullptr;
+    QSlider* beginTrackBar_ = nullptr;
+    QSlider* endTrackBar_ = nullptr;
+    QCheckBox* rangeCheckBox_ = nullptr;
+    QPushButton* shiftButtons_[4] = {};
+    QPlainTextEdit* dataField_ = nullptr;
+    ScrollArea* mapScrollArea_ = nullptr;
+    Menu mainMenu_;
+    Menu charsetPopup_;
+    Menu mapPopup_;
+    std::unique_ptr<EscapeFilter> escapeFilter_;
+};
+
+}  // namespace pixlore

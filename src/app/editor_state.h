@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "charmap/charmap.h"
+#include "charset/charset.h"
+#include "charset/drag.h"
+#include "charset/palette.h"
+#include "charset/selection.h"
+#include "views/charset_view.h"
+#include "views/image.h"
+
+namespace pixlore {
+
+// Everything the editor keeps for the whole run, made once at start-up (and afresh by tests).
+struct EditorState {
+    Charset charset{};
+    Palette palette;
+    Selection selection;
+    Drag drag;
+    CharMap map;
+    std::string WindowTitle = "pixlore v2 0.9b";
+    std::string LastDirectory;
+    bool MapAvailable = false;
+    Image CharsetImage{kCharsetImageSize, kCharsetImageSize};
+};
+
+}  // namespace pixlore

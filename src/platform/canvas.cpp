@@ -1,0 +1,188 @@
+#include "platform/canvas.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+#include <cmath>
+
+#include "platform/key_codes.h"
+
+namespace pixlore {
+namespace {
+
+int ButtonsOf(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? kLeftButton : 0) |
+           (buttons & Qt::RightButton ? kRightButton : 0) |
+           (buttons & Qt::MiddleButton ? kMiddleButton : 0);
+}
+
+// The sunken edge of a classic client-edge control: two rings, dark above and left.
+void DrawSunkenBorder(QPainter& p, QRect r) {
+    const QColor shadow(160, 160, 160), light(255, 255, 255);
+    const QColor darkShadow(105, 105, 105), face(227, 227, 227);
+    auto ring = [&p](QRect q, QColor topLeft, QColor bottomRight) {
+        p.fillRect(q.left(), q.top(), q.width(), 1, topLeft);
+        p.fillRect(q.left(), q.top(), 1, q.height(), topLeft);
+        p.fillRect(q.left(), q.bottom(), q.width(), 1, bottomRight);
+        p.fillRect(q.right(), q.top(), 1, q.height(), bottomRight);
+    };
+    ring(r, shadow, light);
+    ring(r.adjusted(1, 1, -1, -1), darkShadow, face);
+}
+
+}  // namespace
+
+Canvas::Canvas(const Options& options, EventSink sink, QWidget* parent)
+    : QWidget(parent),
+      control_(options.control),
+      border_(options.sunkenBorder ? 2 : 0),
+      acceptsDrops_(options.acceptsDrops),
+      surface_(options.width, options.height, options.initial),
+      view_(reinterpret_cast<uchar*>(surface_.data()), options.width, options.height,
+            options.width * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32),
+      sink_(std::move(sink)) {
+    setFixedSize(options.width + 2 * border_, options.height + 2 * border_);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(options.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    setAcceptDrops(options.acceptsDrops);
+}
+
+void Canvas::present() {
+    update(border_, border_, surface_.width(), surface_.height());
+}
+
+void Canvas::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    if (border_ > 0) DrawSunkenBorder(p, rect());
+    const QRect target =
+        event->rect() & QRect(border_, border_, surface_.width(), surface_.height());
+    if (!target.isEmpty()) p.drawImage(target, view_, target.translated(-border_, -border_));
+}
+
+void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
+    Event e;
+    e.kind = EventKind::ControlEvent;
+    e.control = control_;
+    e.type = type;
+    e.MouseX = static_cast<int>(std::floor(position.x())) - border_;
+    e.MouseY = static_cast<int>(std::floor(position.y())) - border_;
+    e.Buttons = ButtonsOf(buttons);
+    e.Key = key;
+    if (sink_) sink_(e);
+}
+
+void Canvas::press(QMouseEvent* event) {
+    lastPosition_ = event->position();
+    switch (event->button()) {
+        case Qt::LeftButton:
+            report(CanvasEventType::LeftButtonDown, event->position(), event->buttons());
+            break;
+        case Qt::RightButton:
+            report(CanvasEventType::RightButtonDown, event->position(), event->buttons());
+            break;
+        case Qt::MiddleButton:
+            report(CanvasEventType::MiddleButtonDown, event->position(), event->buttons());
+            break;
+        default:
+            break;
+    }
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    press(event);
+}
+
+// The second press of a double click is a press like any other.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    press(event);
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    lastPosition_ = event->position();
+    // The toolkit sends a release only to the canvas the press went to, which therefore
+    // holds the capture; a click needs the release inside the control, border included.
+    const bool inside = rect().contains(event->position().toPoint());
+    switch (event->button()) {
+        case Qt::LeftButton:
+            report(CanvasEventType::LeftButtonUp, event->position(), event->buttons());
+            if (inside) report(CanvasEventType::LeftClick, event->position(), event->buttons());
+            break;
+        case Qt::RightButton:
+            report(CanvasEventType::RightButtonUp, event->position(), event->buttons());
+            if (inside) report(CanvasEventType::RightClick, event->position(), event->buttons());
+            break;
+        case Qt::MiddleButton:
+            report(CanvasEventType::MiddleButtonUp, event->position(), event->buttons());
+            break;
+        default:
+            break;
+    }
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    // Some platforms repeat a move without motion; the user did nothing.
+    if (event->position() == lastPosition_ && !justEntered_) return;
+    lastPosition_ = event->position();
+    const auto type = justEntered_ ? CanvasEventType::MouseEnter : CanvasEventType::MouseMove;
+    justEntered_ = false;
+    report(type, event->position(), event->buttons());
+}
+
+void Canvas::enterEvent(QEnterEvent* event) {
+    justEntered_ = true;
+    lastPosition_ = event->position();
+}
+
+void Canvas::leaveEvent(QEvent*) {
+    justEntered_ = false;
+    report(CanvasEventType::MouseLeave, lastPosition_, Qt::NoButton);
+}
+
+void Canvas::wheelEvent(QWheelEvent* event) {
+    report(CanvasEventType::Wheel, event->position(), event->buttons());
+    event->ignore();  // let a scroll area scroll
+}
+
+void Canvas::keyPressEvent(QKeyEvent* event) {
+    report(CanvasEventType::KeyDown, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()));
+}
+
+void Canvas::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its press and release; only the real release counts.
+    if (event->isAutoRepeat()) return;
+    report(CanvasEventType::KeyUp, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()));
+}
+
+void Canvas::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptsDrops_ && event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void Canvas::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptsDrops_ && event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void Canvas::dropEvent(QDropEvent* event) {
+    if (!acceptsDrops_ || !event->mimeData()->hasUrls()) return;
+    QStringList names;
+    for (const QUrl& url : event->mimeData()->urls())
+        names << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Event e;
+    e.kind = EventKind::FilesDropped;
+    e.control = control_;
+    e.text = names.join(QChar('\n')).toStdString();
+    if (sink_) sink_(e);
+}
+
+}  // namespace pixlore

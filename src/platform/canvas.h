@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/events.h"
+#include "views/image.h"
+
+namespace pixlore {
+
+// A drawing surface that keeps its picture and reports the user's mouse and key actions as
+// canvas events: buttons on press, clicks on a release inside, moves (the first one after
+// the pointer came in as MouseEnter), key releases with virtual-key codes. While a button is
+// held the canvas holds the pointer capture and reports positions outside itself.
+class Canvas : public QWidget {
+    Q_OBJECT
+
+  public:
+    struct Options {
+        int control = 0;
+        int width = 0;  // of the drawing surface, inside the border
+        int height = 0;
+        bool sunkenBorder = false;  // 2 pixels on each side
+        bool takesFocus = false;
+        bool acceptsDrops = false;
+        Colour initial = kWhite;
+    };
+
+    Canvas(const Options& options, EventSink sink, QWidget* parent);
+
+    int control() const { return control_; }
+    int border() const { return border_; }
+    // The picture; draw on it, then present() it.
+    Image& surface() { return surface_; }
+    const Image& surface() const { return surface_; }
+    // Puts the drawn picture on screen before the next input is handled.
+    void present();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key = 0);
+    void press(QMouseEvent* event);
+
+    int control_;
+    int border_;
+    bool acceptsDrops_;
+    Image surface_;
+    QImage view_;  // shares surface_'s memory
+    EventSink sink_;
+    bool justEntered_ = false;
+    QPointF lastPosition_;
+};
+
+}  // namespace pixlore

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace pixlore {
+
+// What the windows report, copied into plain records at the toolkit's edge so that the
+// dispatch is a plain function of them.
+enum class EventKind { FilesDropped, MenuCommand, WindowClose, ControlEvent };
+
+enum class CanvasEventType {
+    LeftButtonDown,
+    LeftButtonUp,
+    LeftClick,
+    RightButtonDown,
+    RightClick,
+    MouseMove,
+    MouseEnter,
+    KeyUp,
+    // Reported too, and ignored by every handler.
+    MouseLeave,
+    RightButtonUp,
+    MiddleButtonDown,
+    MiddleButtonUp,
+    Wheel,
+    KeyDown,
+    None,  // controls other than canvases: a click, a moved track bar
+};
+
+// Mouse buttons as summed in Buttons.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
+
+struct Event {
+    EventKind kind = EventKind::ControlEvent;
+    int window = -1;   // WindowClose
+    int control = -1;  // ControlEvent, FilesDropped
+    int command = -1;  // MenuCommand
+    CanvasEventType type = CanvasEventType::None;
+    int MouseX = 0;  // surface pixels, negative or beyond the surface while captured
+    int MouseY = 0;
+    int Buttons = 0;
+    int Key = 0;       // KeyUp, KeyDown: virtual-key code
+    std::string text;  // FilesDropped: the names joined by line feeds
+};
+
+using EventSink = std::function<void(const Event&)>;
+
+}  // namespace pixlore

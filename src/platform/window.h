@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "platform/events.h"
+
+namespace pixlore {
+
+// A top-level window with a fixed client area and a fixed frame (title bar, system menu,
+// close and minimise boxes, no maximise). A close request is reported, not acted on.
+class Window : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    Window(int number, const std::string& title, int clientWidth, int clientHeight, EventSink sink);
+
+    int number() const { return number_; }
+    // The area controls are placed on, in client coordinates (below a menu bar, if any).
+    QWidget* client() { return client_; }
+    void setTitle(const std::string& title);
+    std::string title() const;
+    void centreOnScreen();
+    // Shows the window in its normal state and makes it the active one.
+    void showActive();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    int number_;
+    QWidget* client_;
+    EventSink sink_;
+};
+
+}  // namespace pixlore

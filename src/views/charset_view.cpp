@@ -1,0 +1,44 @@
+#include "views/charset_view.h"
+
+#include "charset/cell.h"
+#include "views/glyph_cells.h"
+
+namespace pixlore {
+
+void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette) {
+    GlyphCellPainter(charset, palette).drawCells(charsetImage, 16, 16, [](int cx, int cy) {
+        return cy * 16 + cx;
+    });
+}
+
+void DrawCharsetCursor(Image& surface, const Selection& selection) {
+    const int left = 16 * selection.CurrentColumn;
+    const int top = 16 * selection.CurrentRow;
+    for (int dy = 0; dy < 16; ++dy)
+        for (int dx = 1 - (dy & 1); dx < 16; dx += 2)
+            SetPixel(surface, left + dx, top + dy, kCursorColour);
+}
+
+void ComposeCharsetCanvas(Image& surface, const Image& charsetImage, const Selection& selection) {
+    DrawImage(surface, charsetImage, 0, 0);
+    DrawCharsetCursor(surface, selection);
+}
+
+void ShowCharsetHover(Image& surface, const Image& charsetImage, const Selection& selection, int x,
+                      int y) {
+    ComposeCharsetCanvas(surface, charsetImage, selection);
+    const Cell cell = CellUnder(x, y);
+    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kHoverColour);
+}
+
+void ShowDragPreview(Image& surface, const Image& charsetImage, const Selection& selection,
+                     const Drag& drag, int x, int y) {
+    const Image dragImage =
+        CopyRect(charsetImage, 16 * (drag.DragSource % 16), 16 * (drag.DragSource / 16), 16, 16);
+    ComposeCharsetCanvas(surface, charsetImage, selection);
+    DrawImage(surface, dragImage, x, y);
+    const Cell cell = CellUnder(x, y);
+    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kDropTargetColour);
+}
+
+}  // namespace pixlore

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "charset/charset.h"
+#include "charset/drag.h"
+#include "charset/palette.h"
+#include "charset/selection.h"
+#include "views/image.h"
+
+namespace pixlore {
+
+constexpr int kCharsetImageSize = 256;
+constexpr Colour kCursorColour = 0x7FFF00;
+constexpr Colour kHoverColour = 0x00FF00;
+constexpr Colour kDropTargetColour = 0x0000FF;
+
+// The picture of the whole charset: 16 x 16 cells, glyph n at (16 * (n % 16), 16 * (n / 16)).
+void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette);
+
+// The checkerboard on the current cell: the pixels whose dx + dy is odd.
+void DrawCharsetCursor(Image& surface, const Selection& selection);
+
+// A canvas frame: the charset picture with the cursor.
+void ComposeCharsetCanvas(Image& surface, const Image& charsetImage, const Selection& selection);
+
+// A hover frame: the picture, the cursor and a green outline round the cell under (x, y).
+void ShowCharsetHover(Image& surface, const Image& charsetImage, const Selection& selection, int x,
+                      int y);
+
+// A drag frame: as a hover frame, with the dragged glyph's cell hanging from the pointer and a
+// red outline on top.
+void ShowDragPreview(Image& surface, const Image& charsetImage, const Selection& selection,
+                     const Drag& drag, int x, int y);
+
+}  // namespace pixlore

@@ -1,0 +1,61 @@
+#include "views/image.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pixlore {
+namespace {
+
+struct Span {
+    int x0, y0, x1, y1;  // half-open, already clipped
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+};
+
+Span Clip(const Image& image, int x, int y, int w, int h) {
+    return {std::max(x, 0), std::max(y, 0), std::min(x + w, image.width()),
+            std::min(y + h, image.height())};
+}
+
+}  // namespace
+
+Image::Image(int width, int height, Colour fill)
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<std::size_t>(width) * height, PixelOf(fill)) {}
+
+void FillRect(Image& image, int x, int y, int w, int h, Colour colour) {
+    const Span s = Clip(image, x, y, w, h);
+    if (s.empty()) return;
+    const Pixel p = PixelOf(colour);
+    for (int row = s.y0; row < s.y1; ++row)
+        std::fill(image.row(row) + s.x0, image.row(row) + s.x1, p);
+}
+
+void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour) {
+    if (w <= 0 || h <= 0) return;
+    FillRect(image, x, y, w, 1, colour);
+    FillRect(image, x, y + h - 1, w, 1, colour);
+    FillRect(image, x, y + 1, 1, h - 2, colour);
+    FillRect(image, x + w - 1, y + 1, 1, h - 2, colour);
+}
+
+void SetPixel(Image& image, int x, int y, Colour colour) {
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
+    image.row(y)[x] = PixelOf(colour);
+}
+
+void DrawImage(Image& target, const Image& source, int x, int y) {
+    const Span s = Clip(target, x, y, source.width(), source.height());
+    if (s.empty()) return;
+    for (int row = s.y0; row < s.y1; ++row)
+        std::memcpy(target.row(row) + s.x0, source.row(row - y) + (s.x0 - x),
+                    static_cast<std::size_t>(s.x1 - s.x0) * sizeof(Pixel));
+}
+
+Image CopyRect(const Image& source, int x, int y, int w, int h) {
+    Image copy(w, h);
+    DrawImage(copy, source, -x, -y);
+    return copy;
+}
+
+}  // namespace pixlore

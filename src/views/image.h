@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "charset/palette.h"
+
+namespace pixlore {
+
+// A pixel of an image: one 32-bit word 0xFFRRGGBB, 24 bits of colour in the layout the
+// toolkit shows without converting (every mouse move puts a whole view on screen).
+using Pixel = std::uint32_t;
+
+constexpr Pixel PixelOf(Colour c) {
+    return 0xFF000000u | static_cast<Pixel>(RedOf(c)) << 16 | static_cast<Pixel>(GreenOf(c)) << 8 |
+           static_cast<Pixel>(BlueOf(c));
+}
+constexpr Colour ColourOf(Pixel p) {
+    return RgbColour(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                     static_cast<int>(p & 0xFF));
+}
+
+// An off-screen picture. All drawing below is clipped to it.
+class Image {
+  public:
+    Image() = default;
+    Image(int width, int height, Colour fill = kBlack);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return pixels_.empty(); }
+    Pixel* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    const Pixel* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    Pixel* data() { return pixels_.data(); }
+    const Pixel* data() const { return pixels_.data(); }
+    // The colour at (x, y), which must lie inside the image.
+    Colour colourAt(int x, int y) const { return ColourOf(row(y)[x]); }
+
+    friend bool operator==(const Image&, const Image&) = default;
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Pixel> pixels_;
+};
+
+void FillRect(Image& image, int x, int y, int w, int h, Colour colour);
+// The 1-pixel frame of the rectangle: rows y and y + h - 1, columns x and x + w - 1.
+void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour);
+void SetPixel(Image& image, int x, int y, Colour colour);
+// Draws source opaque and unscaled with its top-left corner at (x, y).
+void DrawImage(Image& target, const Image& source, int x, int y);
+// A new w x h image holding that part of source; what lies outside source is black.
+Image CopyRect(const Image& source, int x, int y, int w, int h);
+
+}  // namespace pixlore

@@ -1,0 +1,29 @@
+#include "views/map_view.h"
+
+#include "views/glyph_cells.h"
+
+namespace pixlore {
+
+void RenderCharMapImage(Image& surface, const CharMap& map, const Charset& charset,
+                        Palette palette) {
+    GlyphCellPainter(charset, palette)
+        .drawCells(surface, map.MapWidth, map.MapHeight,
+                   [&map](int cx, int cy) { return map.at(cx, cy); });
+}
+
+std::optional<Cell> MapHoverCell(const CharMap& map, int x, int y) {
+    const Cell cell = CellUnder(x, y);
+    if (!InPaintableArea(map, cell.x, cell.y)) return std::nullopt;
+    return cell;
+}
+
+void DrawMapHoverOutline(Image& surface, Cell cell) {
+    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kMapHoverColour);
+}
+
+std::string MapHoverTitle(const CharMap& map, Cell cell) {
+    return "Character map (" + std::to_string(cell.x) + "," + std::to_string(cell.y) +
+           "):" + std::to_string(map.at(cell.x, cell.y));
+}
+
+}  // namespace pixlore

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace pixlore {
+
+// Records every message and file dialog, and answers file dialogs from a script (cancel when
+// the script has run out).
+class FakeDialogs : public Dialogs {
+  public:
+    struct Message {
+        std::string title;
+        std::string text;
+    };
+    struct Request {
+        std::string title;
+        std::string folder;
+        std::string filters;
+    };
+
+    void message(const std::string& title, const std::string& text) override;
+    FileChoice openFile(const std::string& title, const std::string& folder,
+                        const std::string& filters) override;
+    FileChoice saveFile(const std::string& title, const std::string& folder,
+                        const std::string& filters) override;
+
+    std::vector<Message> messages;
+    std::vector<Request> openRequests;
+    std::vector<Request> saveRequests;
+    std::deque<FileChoice> openAnswers;
+    std::deque<FileChoice> saveAnswers;
+};
+
+}  // namespace pixlore
