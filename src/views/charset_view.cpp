@@ -1,14 +1,26 @@
 #include "views/charset_view.h"
 
+#include <array>
+#include <cstdint>
+
 #include "charset/cell.h"
 #include "views/glyph_cells.h"
 
 namespace pixlore {
 
+namespace {
+
+constexpr std::array<std::int32_t, kGlyphCount> AllCodes() {
+    std::array<std::int32_t, kGlyphCount> codes{};
+    for (int n = 0; n < kGlyphCount; ++n) codes[n] = n;
+    return codes;
+}
+
+}  // namespace
+
 void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette) {
-    GlyphCellPainter(charset, palette).drawCells(charsetImage, 16, 16, [](int cx, int cy) {
-        return cy * 16 + cx;
-    });
+    static constexpr auto kCodes = AllCodes();
+    DrawGlyphCells(charsetImage, charset, palette, kCodes.data(), 16, 16, 16);
 }
 
 void DrawCharsetCursor(Image& surface, const Selection& selection) {

@@ -1,21 +1,59 @@
 #include "views/glyph_view.h"
 
-namespace pixlore {
+#include <cstring>
 
+namespace pixlore {
+namespace {
+
+constexpr int kSize = kGlyphViewSize;
+using Row = Pixel[kSize];
+
+void Copy(Image& surface, int y, const Row& row) {
+    std::memcpy(surface.row(y), row, sizeof(Row));
+}
+
+// A row crossing the dotted vertical lines at x = 0, 16, ..., 112: white dots on even rows,
+// black ones on odd rows.
+void AddVerticalDots(Row& row, bool evenRow) {
+    const Pixel dot = PixelOf(evenRow ? kWhite : kBlack);
+    for (int x = 0; x < kSize; x += 16)
+        row[x] = dot;
+}
+
+}  // namespace
+
+// Each pixel row of the view is one of a handful of rows: the dotted horizontal line, the
+// paper line under each glyph row, and the glyph row itself on even and odd rows. They are
+// built once per glyph row and copied, which gives the same pixels as painting the ink
+// squares and then the grid dot by dot.
 void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette) {
-    FillRect(surface, 0, 0, kGlyphViewSize, kGlyphViewSize, palette.PaperColor);
-    for (int r = 0; r < 8; ++r)
-        for (int b = 0; b < 8; ++b)
-            if (glyph[r] & (0x80 >> b)) FillRect(surface, 16 * b, 16 * r, 15, 15, palette.InkColor);
-    // Dotted lines, white on even and black on odd coordinates, none on the right and
-    // bottom edges; the crossings come out white.
-    for (int i = 0; i < 8; ++i)
-        for (int t = 0; t < kGlyphViewSize; t += 2) {
-            SetPixel(surface, 16 * i, t, kWhite);
-            SetPixel(surface, 16 * i, t + 1, kBlack);
-            SetPixel(surface, t, 16 * i, kWhite);
-            SetPixel(surface, t + 1, 16 * i, kBlack);
+    if (surface.width() < kSize || surface.height() < kSize) return;
+    const Pixel ink = PixelOf(palette.InkColor);
+    const Pixel paper = PixelOf(palette.PaperColor);
+
+    Row line;  // the horizontal grid lines: white on even x, black on odd x
+    for (int x = 0; x < kSize; ++x)
+        line[x] = PixelOf(x % 2 == 0 ? kWhite : kBlack);
+    Row gap;  // the last row of every cell: paper, crossed by the vertical lines (odd y)
+    for (Pixel& p : gap)
+        p = paper;
+    AddVerticalDots(gap, false);
+
+    for (int r = 0; r < 8; ++r) {
+        Row even, odd;
+        for (int x = 0; x < kSize; ++x) {
+            const bool inked = (glyph[r] & (0x80 >> (x / 16))) && (x % 16 != 15);
+            even[x] = inked ? ink : paper;
         }
+        std::memcpy(odd, even, sizeof(Row));
+        AddVerticalDots(even, true);
+        AddVerticalDots(odd, false);
+        const int top = 16 * r;
+        Copy(surface, top, line);
+        for (int dy = 1; dy < 15; ++dy)
+            Copy(surface, top + dy, dy % 2 == 0 ? even : odd);
+        Copy(surface, top + 15, gap);
+    }
 }
 
 std::string GlyphDataText(const std::uint8_t* glyph) {

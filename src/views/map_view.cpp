@@ -6,9 +6,8 @@ namespace pixlore {
 
 void RenderCharMapImage(Image& surface, const CharMap& map, const Charset& charset,
                         Palette palette) {
-    GlyphCellPainter(charset, palette)
-        .drawCells(surface, map.MapWidth, map.MapHeight,
-                   [&map](int cx, int cy) { return map.at(cx, cy); });
+    DrawGlyphCells(surface, charset, palette, map.cells.data(), CharMap::kColumns, map.MapWidth,
+                   map.MapHeight);
 }
 
 std::optional<Cell> MapHoverCell(const CharMap& map, int x, int y) {

@@ -1,0 +1,53 @@
+#include "views/glyph_cells.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pixlore {
+namespace {
+
+// Every possible glyph row, doubled into 16 pixels: a cell row becomes two 64-byte copies.
+struct RowTable {
+    bool built = false;
+    Palette palette;
+    Pixel rows[256][16];
+};
+
+// The table depends on the colours only, so it is kept until they change.
+const RowTable& RowTableFor(Palette palette) {
+    static thread_local RowTable table;
+    if (table.built && table.palette == palette) return table;
+    const Pixel ink = PixelOf(palette.InkColor);
+    const Pixel paper = PixelOf(palette.PaperColor);
+    for (int bits = 0; bits < 256; ++bits)
+        for (int b = 0; b < 8; ++b)
+            table.rows[bits][2 * b] = table.rows[bits][2 * b + 1] =
+                (bits & (0x80 >> b)) ? ink : paper;
+    table.palette = palette;
+    table.built = true;
+    return table;
+}
+
+}  // namespace
+
+void DrawGlyphCells(Image& image, const Charset& charset, Palette palette,
+                    const std::int32_t* codes, int stride, int columns, int rows) {
+    columns = std::min(columns, image.width() / 16);
+    rows = std::min(rows, image.height() / 16);
+    const RowTable& table = RowTableFor(palette);
+    const std::uint8_t* glyphs = charset.data();
+    for (int cy = 0; cy < rows; ++cy) {
+        const std::int32_t* line = codes + static_cast<std::ptrdiff_t>(cy) * stride;
+        for (int r = 0; r < kGlyphBytes; ++r) {
+            Pixel* top = image.row(cy * 16 + 2 * r);
+            Pixel* bottom = image.row(cy * 16 + 2 * r + 1);
+            for (int cx = 0; cx < columns; ++cx) {
+                const Pixel* pixels = table.rows[glyphs[(line[cx] & 0xFF) * kGlyphBytes + r]];
+                std::memcpy(top + cx * 16, pixels, sizeof table.rows[0]);
+                std::memcpy(bottom + cx * 16, pixels, sizeof table.rows[0]);
+            }
+        }
+    }
+}
+
+}  // namespace pixlore
