@@ -4,6 +4,32 @@
 #include "charmap/charmap.h"
 
 namespace pixlore {
+namespace {
+
+BuiltInCharset BuiltInCharsetOf(int command) {
+    switch (command) {
+        case Command::CharsetIbmCga:
+            return BuiltInCharset::IbmPcCga;
+        case Command::CharsetIbm866:
+            return BuiltInCharset::IbmPc866;
+        case Command::CharsetZxSpectrum:
+            return BuiltInCharset::ZxSpectrum;
+        case Command::CharsetZx80:
+            return BuiltInCharset::Zx80;
+        case Command::CharsetJupiterAce:
+            return BuiltInCharset::JupiterAce;
+        case Command::CharsetC64:
+            return BuiltInCharset::C64Caps;
+        case Command::CharsetAtari:
+            return BuiltInCharset::AtariXl;
+        case Command::CharsetMicrosha:
+            return BuiltInCharset::Microsha;
+        default:
+            return BuiltInCharset::HexNumbers;
+    }
+}
+
+}  // namespace
 
 void Editor::DispatchCommand(int id) {
     using namespace Command;
@@ -70,6 +96,17 @@ void Editor::DispatchCommand(int id) {
             pixlore::FillMap(state_.map, state_.selection.CurrentChar);
             RenderCharMap();
             break;
+        case CharsetIbmCga:
+        case CharsetC64:
+        case CharsetAtari:
+        case CharsetIbm866:
+        case CharsetZxSpectrum:
+        case CharsetZx80:
+        case CharsetMicrosha:
+        case CharsetJupiterAce:
+        case CharsetHexNumbers:
+            LoadBuiltInCharset(BuiltInCharsetOf(id));
+            break;
         case Command::InsertChar:
             afterMapChange(pixlore::InsertChar(state_.map));
             break;
@@ -102,6 +139,11 @@ CodeRange Editor::transformTargets() const {
 void Editor::ApplyGlyphOperation(GlyphOp op) {
     const CodeRange targets = transformTargets();
     pixlore::ApplyGlyphOperation(state_.charset, op, targets.low, targets.high);
+    RefreshViews();
+}
+
+void Editor::LoadBuiltInCharset(BuiltInCharset preset) {
+    pixlore::LoadBuiltInCharset(state_.charset, state_.palette, preset);
     RefreshViews();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/editor_state.h"
+#include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
 #include "platform/canvas.h"
@@ -88,6 +89,7 @@ class Editor {
     CodeRange transformTargets() const;
 
     void ApplyGlyphOperation(GlyphOp op);
+    void LoadBuiltInCharset(BuiltInCharset preset);
     void setDragMode(bool swap);
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
