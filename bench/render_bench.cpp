@@ -4,10 +4,10 @@
 #include <QImage>
 #include <QPainter>
 #include <cstring>
-#include <random>
 
 #include "cases.h"
 #include "charmap/charmap.h"
+#include "charset/builtin_charsets.h"
 #include "views/charset_view.h"
 #include "views/glyph_view.h"
 #include "views/map_view.h"
@@ -21,12 +21,11 @@ Charset FullInk() {
     return charset;
 }
 
-// Glyph-like content: sparse rows of every kind, the same in every run.
+// A real charset: the IBM PC's own glyphs.
 Charset Mixed() {
     Charset charset{};
-    std::mt19937 random(1234);
-    for (auto& byte : charset)
-        byte = static_cast<std::uint8_t>(random() & random());
+    Palette palette;
+    LoadBuiltInCharset(charset, palette, BuiltInCharset::IbmPcCga);
     return charset;
 }
 
