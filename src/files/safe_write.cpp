@@ -1,0 +1,106 @@
+#include "files/safe_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace pixlore {
+namespace {
+
+// The file a name finally denotes: symbolic links are followed, so that saving through a
+// link updates the file it points to.
+std::string ResolvedTarget(const std::string& name) {
+    struct stat st {};
+    if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+    char resolved[PATH_MAX];
+    return realpath(name.c_str(), resolved) ? std::string(resolved) : name;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A new, empty temporary file in folder, created with the usual permissions.
+int CreateTemporary(const std::string& folder, std::string& tempName) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = folder + "/.pixlore-" + std::to_string(getpid()) + "-" +
+                   std::to_string(++counter) + ".tmp";
+        const int fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// The replacement gets the old file's permissions. Only root may give a file to another
+// owner; for anyone else the saved bytes matter more than who owns them.
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+    // Owner first: changing it may clear the set-id bits the mode then restores.
+    if (old.st_uid != geteuid() || old.st_gid != getegid()) {
+        const int ignored = fchown(fd, old.st_uid, old.st_gid);
+        static_cast<void>(ignored);
+    }
+    const int ignored = fchmod(fd, old.st_mode & 07777);
+    static_cast<void>(ignored);
+}
+
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes, flushes to the disk and closes; the file is closed whatever happens.
+bool WriteFlushClose(int fd, const std::vector<std::uint8_t>& bytes) {
+    const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    return written && closed;
+}
+
+void SyncFolder(const std::string& folder) {
+    // Makes the rename itself durable; not every file system allows it, so failures are
+    // of no consequence to the saved bytes.
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+WriteStatus SafeWrite(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::string target = ResolvedTarget(name);
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) return WriteStatus::NotRegular;
+    if (!exists && errno != ENOENT) return WriteStatus::CannotCreate;
+
+    const std::string folder = FolderOf(target);
+    std::string temp;
+    const int fd = CreateTemporary(folder, temp);
+    if (fd < 0) return WriteStatus::CannotCreate;
+    if (exists) KeepOwnerAndMode(fd, existing);
+    if (!WriteFlushClose(fd, bytes)) {
+        unlink(temp.c_str());
+        return WriteStatus::WriteFailed;
+    }
+    if (rename(temp.c_str(), target.c_str()) != 0) {
+        unlink(temp.c_str());
+        return WriteStatus::RenameFailed;
+    }
+    SyncFolder(folder);
+    return WriteStatus::Written;
+}
+
+}  // namespace pixlore
