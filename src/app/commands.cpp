@@ -34,8 +34,26 @@ BuiltInCharset BuiltInCharsetOf(int command) {
 void Editor::DispatchCommand(int id) {
     using namespace Command;
     switch (id) {
+        case Open:
+            OpenFileCommand();
+            break;
         case Quit:
             QuitProgram();
+            break;
+        case SaveZx:
+            SaveGlyphsOrMap(768);
+            break;
+        case SaveAtari:
+            SaveGlyphsOrMap(1024);
+            break;
+        case SaveIbm:
+            SaveGlyphsOrMap(2048);
+            break;
+        case SaveCharacterMap:
+            SaveGlyphsOrMap(-1);
+            break;
+        case SaveCharactersImage:
+            SaveCharsetPicture();
             break;
         case Invert:
             ApplyGlyphOperation(GlyphOp::Invert);

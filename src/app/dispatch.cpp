@@ -27,6 +27,14 @@ void Editor::dispatch(const Event& event) {
     if (quitting_) return;
     switch (event.kind) {
         case EventKind::FilesDropped:
+            // Several names arrive joined by line feeds and are passed on as one name.
+            if (event.control == CharsetCanvas) {
+                LoadGlyphFile(event.text);
+                RefreshViews();
+            } else if (event.control == MapCanvas) {
+                LoadMapFile(event.text);
+                RenderCharMap();
+            }
             break;
         case EventKind::MenuCommand:
             DispatchCommand(event.command);

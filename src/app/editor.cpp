@@ -41,6 +41,7 @@ void Editor::start() {
     mainWindow_->show();
     createMainWindowControls();
     state_.charset.fill(0);
+    if (options_.arguments.size() == 1) LoadGlyphFile(options_.arguments.front());
     RenderCharset();
     createGlyphControls();
     RenderGlyph();

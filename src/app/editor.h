@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,6 +53,14 @@ class Editor {
     void ShowDragPreview(int x, int y);
     void ShowMapHover(int x, int y);
 
+    // Files. Each reports its own failures in a message box.
+    void LoadGlyphFile(const std::string& name);
+    void LoadMapFile(const std::string& name);
+    void OpenFileCommand();
+    // 768, 1024 or 2048 bytes of glyphs from the current character; -1 for the map.
+    void SaveGlyphsOrMap(int byteCount);
+    void SaveCharsetPicture();
+
     EditorState& state() { return state_; }
     Window& mainWindow() { return *mainWindow_; }
     Window& mapWindow() { return *mapWindow_; }
@@ -94,6 +103,10 @@ class Editor {
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
     void afterMapChange(bool changed);
+
+    // The save dialog's name with the extension rule applied; empty when cancelled.
+    std::string chooseSaveName(const char* filters, const char* extension);
+    void saveFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
     Dialogs& dialogs_;
     Options options_;

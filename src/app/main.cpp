@@ -1,10 +1,14 @@
 #include <QApplication>
 #include <QDir>
+#include <csignal>
 
 #include "app/editor.h"
 #include "platform/qt_dialogs.h"
 
 int main(int argc, char** argv) {
+    // Past a file size limit a write should fail and be reported, not end the program and
+    // take the unsaved work with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     pixlore::QtDialogs dialogs;
     pixlore::Editor::Options options;
