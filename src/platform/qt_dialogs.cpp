@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -15,14 +16,28 @@ QStringList ToQt(const std::vector<std::string>& list) {
     return out;
 }
 
+// Open dialogs take names of files that do not exist (the loaders report them), but only in
+// a folder that does; the toolkit's own dialog would take any folder.
+class FileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptOpen && !files.isEmpty() &&
+            !QFileInfo(QFileInfo(files.first()).absolutePath()).isDir())
+            return;
+        QFileDialog::accept();
+    }
+};
+
 Dialogs::FileChoice Run(QFileDialog::AcceptMode mode, const std::string& title,
                         const std::string& folder, const std::string& filters) {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                       QString::fromStdString(folder));
+    FileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
+                      QString::fromStdString(folder));
     // The toolkit's own dialog everywhere, so that the filter in force can be read back.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    // An open dialog takes names of files that do not exist: the loaders report them.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (mode == QFileDialog::AcceptSave) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList names = ToQt(NameFilters(filters));
