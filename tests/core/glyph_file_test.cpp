@@ -1,9 +1,6 @@
 #include "files/glyph_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <filesystem>
 
 #include "files/safe_write.h"
 #include "temp_folder.h"
@@ -20,18 +17,6 @@ Charset CharsetOf(const std::vector<std::uint8_t>& bytes) {
     Charset charset{};
     std::copy(bytes.begin(), bytes.end(), charset.begin());
     return charset;
-}
-
-TEST(GlyphFile, FitsOnlyWhenTheGlyphsLieBeforeTheEnd) {
-    struct Case {
-        int current, byteCount;
-        bool fits;
-    };
-    const Case cases[] = {{0, 768, true},    {160, 768, true},  {161, 768, false},
-                          {255, 768, false}, {128, 1024, true}, {129, 1024, false},
-                          {0, 2048, true},   {1, 2048, false},  {255, 8, true}};
-    for (const Case& c : cases)
-        EXPECT_EQ(GlyphFileFits(c.current, c.byteCount), c.fits) << c.current << " " << c.byteCount;
 }
 
 TEST(GlyphFile, RoundTripsFromTheCurrentCharacter) {
@@ -80,45 +65,6 @@ TEST(GlyphFile, TakesOnlyWhatFitsAndChangesOnlyTheRowsItCovers) {
             ASSERT_EQ(charset[i], taken ? file[i - first] : before[i]) << c.fileBytes << " " << i;
         }
     }
-}
-
-TEST(GlyphFile, RefusesWhatIsNotANonEmptyRegularFileAndChangesNothing) {
-    TempFolder folder;
-    WriteBytes(folder / "empty.fnt", {});
-    std::filesystem::create_directory(folder / "folder.fnt");
-    ASSERT_EQ(mkfifo((folder / "pipe.fnt").c_str(), 0600), 0);
-    const Charset before = CharsetOf(Pattern(kCharsetBytes, 3));
-    struct Case {
-        std::string name;
-        GlyphLoad expected;
-    };
-    const Case cases[] = {
-        {folder / "missing.fnt", GlyphLoad::NoFile},
-        {folder / "empty.fnt", GlyphLoad::NoFile},
-        {folder / "folder.fnt", GlyphLoad::NoFile},
-        {folder / "pipe.fnt", GlyphLoad::NoFile},
-        {"/dev/zero", GlyphLoad::NoFile},
-        {"", GlyphLoad::BlankName},
-        {"   ", GlyphLoad::BlankName},
-    };
-    for (const Case& c : cases) {
-        Charset charset = before;
-        EXPECT_EQ(LoadGlyphs(charset, 0, c.name), c.expected) << c.name;
-        EXPECT_EQ(charset, before) << c.name;
-    }
-}
-
-TEST(GlyphFile, AShortReadChangesNothing) {
-    // Attributes under /sys claim 4096 bytes and hold a few: a real file that yields fewer
-    // bytes than its size promises.
-    const std::string name = "/sys/kernel/profiling";
-    struct stat st {};
-    if (stat(name.c_str(), &st) != 0 || st.st_size <= 8 || ReadBytes(name).size() >= 8)
-        GTEST_SKIP() << "no short sysfs file here";
-    const Charset before = CharsetOf(Pattern(kCharsetBytes, 4));
-    Charset charset = before;
-    EXPECT_EQ(LoadGlyphs(charset, 0, name), GlyphLoad::ShortRead);
-    EXPECT_EQ(charset, before);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include "files/map_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <filesystem>
 
 #include "charmap/charmap.h"
 #include "files/safe_write.h"
@@ -80,19 +77,6 @@ TEST(MapFile, IsLaidOutByTheSizeActiveWhenRead) {
                 ASSERT_EQ(map.at(x, y), taken ? file[i] : before.at(x, y))
                     << c.fileBytes << " cell " << x << "," << y;
             }
-    }
-}
-
-TEST(MapFile, RefusesWhatIsNotARegularFile) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder / "folder.map");
-    ASSERT_EQ(mkfifo((folder / "pipe.map").c_str(), 0600), 0);
-    const CharMap before = MapOfSize(80, 50, 3);
-    for (const std::string& name : {folder / "missing.map", folder / "folder.map",
-                                    folder / "pipe.map", std::string("/dev/zero")}) {
-        CharMap map = before;
-        EXPECT_EQ(LoadMap(map, name), MapLoad::CannotOpen) << name;
-        EXPECT_EQ(map.cells, before.cells) << name;
     }
 }
 

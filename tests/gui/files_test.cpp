@@ -205,11 +205,15 @@ class FilesTest : public QObject {
                                        << "";
         QTest::newRow("glyphs: folder") << charset << QStringList{"folder"} << "No file"
                                         << "";
+        QTest::newRow("glyphs: device") << charset << QStringList{"/dev/zero"} << "No file"
+                                        << "";
         QTest::newRow("glyphs: two files") << charset << QStringList{"a.fnt", "b.fnt"} << "No file"
                                            << "";
         QTest::newRow("map: missing") << map << QStringList{"missing.map"} << "Open File"
                                       << "unable to open:";
         QTest::newRow("map: folder") << map << QStringList{"folder"} << "Open File"
+                                     << "unable to open:";
+        QTest::newRow("map: device") << map << QStringList{"/dev/zero"} << "Open File"
                                      << "unable to open:";
         QTest::newRow("map: two files") << map << QStringList{"a.fnt", "b.fnt"} << "Open File"
                                         << "unable to open:";
@@ -236,7 +240,8 @@ class FilesTest : public QObject {
         std::vector<std::string> names;
         std::string joined;
         for (const QString& name : dropped) {
-            names.push_back(folder / name.toStdString());
+            names.push_back(name.startsWith('/') ? name.toStdString()
+                                                 : folder / name.toStdString());
             joined += (joined.empty() ? "" : "\n") + names.back();
         }
         Canvas& target = canvas == CharsetCanvas ? editor->charsetCanvas() : editor->mapCanvas();

@@ -99,18 +99,6 @@ class QtDialogsTest : public QObject {
         QCOMPARE(choice.name, folder / "old.bmp");
         QCOMPARE(choice.filterIndex, 0);
     }
-
-    void saveDialogKeepsTheNameAsTyped() {
-        TempFolder folder;
-        QtDialogs dialogs;
-        Seen seen;
-        AnswerNextDialog(seen, 1, "screen");
-        const Dialogs::FileChoice choice =
-            dialogs.saveFile("Please choose file to save", folder.path() + "/",
-                             "Font (*.fnt)|*.fnt|Character map (*.map)|*.map");
-        QCOMPARE(choice.name, folder / "screen");
-        QCOMPARE(choice.filterIndex, 1);
-    }
 };
 
 QTEST_MAIN(QtDialogsTest)
