@@ -84,6 +84,8 @@ WriteStatus SafeWrite(const std::string& name, const std::vector<std::uint8_t>& 
     struct stat existing {};
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) return WriteStatus::NotRegular;
+    // Renaming would replace a file we may not write to; refuse as writing in place would.
+    if (exists && access(target.c_str(), W_OK) != 0) return WriteStatus::CannotCreate;
     if (!exists && errno != ENOENT) return WriteStatus::CannotCreate;
 
     const std::string folder = FolderOf(target);

@@ -9,7 +9,7 @@ namespace pixlore {
 enum class WriteStatus {
     Written,
     NotRegular,    // the name is a folder, device, pipe or socket: never replaced
-    CannotCreate,  // no temporary file could be made next to the target
+    CannotCreate,  // the target may not be written, or no temporary file could be made
     WriteFailed,   // a write, the flush or the close failed (full disk, I/O error, size limit)
     RenameFailed,
 };

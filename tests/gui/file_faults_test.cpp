@@ -56,8 +56,8 @@ std::string CheckSaveUnderSizeLimit(const std::string& name) {
     return findings.text;
 }
 
-// Dropping glyph files that this user may not read.
-std::string CheckUnreadableFiles() {
+// Dropping glyph files that this user may not read, and saving over one it may not write.
+std::string CheckWithoutPermissions() {
     Findings findings;
     TempFolder folder;
     const std::string closed = folder / "closed", hidden = closed + "/font.fnt";
@@ -82,6 +82,15 @@ std::string CheckUnreadableFiles() {
                         "the folder of " + c.name + " was remembered");
     }
     chmod(closed.c_str(), 0700);
+
+    const std::string readOnly = folder / "read-only.fnt";
+    WriteBytes(readOnly, Pattern(100, 3));
+    chmod(readOnly.c_str(), 0444);
+    EditorHarness editor;
+    editor.dialogs.saveAnswers.push_back({readOnly, 0});
+    editor->DispatchCommand(Command::SaveIbm);
+    findings.expectMessage(editor.dialogs, "Save file", "File Error:" + readOnly);
+    findings.expect(ReadBytes(readOnly) == Pattern(100, 3), "a read-only file was replaced");
     return findings.text;
 }
 
@@ -90,8 +99,8 @@ int RunChildCase(const QStringList& arguments) {
     std::string failures = "unknown child case";
     if (which == "save-under-size-limit")
         failures = CheckSaveUnderSizeLimit(arguments.value(3).toStdString());
-    else if (which == "unreadable-files")
-        failures = CheckUnreadableFiles();
+    else if (which == "without-permissions")
+        failures = CheckWithoutPermissions();
     std::fputs(failures.c_str(), stderr);
     return failures.empty() ? 0 : 1;
 }
@@ -158,9 +167,9 @@ class FileFaultsTest : public QObject {
         QCOMPARE(editor.dialogs.messages[1].text, "unable to open:" + pipe);
     }
 
-    void unreadableFilesAreRefused() {
+    void filesWithoutPermissionAreRefused() {
         if (geteuid() != 0) {
-            const std::string failures = CheckUnreadableFiles();
+            const std::string failures = CheckWithoutPermissions();
             QVERIFY2(failures.empty(), failures.c_str());
             return;
         }
@@ -169,7 +178,7 @@ class FileFaultsTest : public QObject {
         if (!nobody) QSKIP("no unprivileged user to run as");
         const uid_t uid = nobody->pw_uid;
         const gid_t gid = nobody->pw_gid;
-        const ChildResult result = RunChild({"unreadable-files"}, [uid, gid] {
+        const ChildResult result = RunChild({"without-permissions"}, [uid, gid] {
             if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)
                 _exit(kCannotDropPrivileges);
         });
