@@ -70,10 +70,8 @@ class PictureTest : public QObject {
     void pictureUsesTheCurrentColours() {
         TempFolder folder;
         EditorHarness editor;
-        const std::vector<std::uint8_t> glyphs = Pattern(kCharsetBytes, 3);
-        std::copy(glyphs.begin(), glyphs.end(), editor.state().charset.begin());
-        editor.state().palette = {RgbColour(0xFF, 0x80, 0x00), RgbColour(0x10, 0x20, 0xC0)};
-        editor->RefreshViews();
+        editor->DispatchCommand(Command::CharsetC64);
+        QCOMPARE(editor.state().palette.InkColor, RgbColour(112, 109, 235));
         ComparePicture(SavePicture(editor, folder / "colours.bmp"), editor.state());
     }
 
