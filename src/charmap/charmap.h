@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 namespace pixlore {
@@ -20,9 +21,16 @@ struct CharMap {
     int PopupCellX = -1;
     int PopupCellY = -1;
 
-    std::int32_t& at(int x, int y) { return cells[y * kColumns + x]; }
-    std::int32_t at(int x, int y) const { return cells[y * kColumns + x]; }
     static bool Contains(int x, int y) { return x >= 0 && x < kColumns && y >= 0 && y < kRows; }
+    // A cell off the array would silently land in the next row, so debug builds stop there.
+    std::int32_t& at(int x, int y) {
+        assert(Contains(x, y));
+        return cells[y * kColumns + x];
+    }
+    std::int32_t at(int x, int y) const {
+        assert(Contains(x, y));
+        return cells[y * kColumns + x];
+    }
 };
 
 // The start-up map: 40 x 24, cell (x, y) holding x + y, no popup cell.
