@@ -1,6 +1,4 @@
 // Every event, handed to its owner.
-#include <QCursor>
-
 #include "app/editor.h"
 #include "app/ids.h"
 #include "charset/cell.h"
@@ -80,7 +78,7 @@ void Editor::onCharsetCanvas(const Event& e) {
             break;
         case CanvasEventType::RightClick: {
             selectCharAt(e.MouseX, e.MouseY);
-            if (const auto chosen = charsetPopup_.popup(QCursor::pos())) DispatchCommand(*chosen);
+            showPopup(charsetPopup_, *charsetCanvas_, e);
             break;
         }
         case CanvasEventType::LeftButtonDown:
@@ -136,7 +134,7 @@ void Editor::onMapCanvas(const Event& e) {
             if (!mapPopup_.popupMenu() || !CharMap::Contains(cell.x, cell.y)) break;
             state_.map.PopupCellX = cell.x;
             state_.map.PopupCellY = cell.y;
-            if (const auto chosen = mapPopup_.popup(QCursor::pos())) DispatchCommand(*chosen);
+            showPopup(mapPopup_, *mapCanvas_, e);
             break;
         }
         case CanvasEventType::LeftButtonDown:
@@ -149,6 +147,17 @@ void Editor::onMapCanvas(const Event& e) {
         default:
             break;
     }
+}
+
+// The pointer of the event, not wherever it is by now, places the menu. The chosen command
+// arrives as any other once the menu has closed.
+void Editor::showPopup(Menu& menu, const Canvas& canvas, const Event& e) {
+    const std::optional<int> chosen = menu.popup(canvas.screenPosition(e.MouseX, e.MouseY));
+    if (!chosen) return;
+    Event command;
+    command.kind = EventKind::MenuCommand;
+    command.command = *chosen;
+    dispatch(command);
 }
 
 void Editor::paintMapAt(int x, int y) {

@@ -27,7 +27,7 @@ class Editor {
     struct Options {
         std::vector<std::string> arguments;  // the command line, the program's own path not counted
         std::string currentDirectory;
-        std::function<void()> quit;  // ends the event loop with exit code 0
+        std::function<void()> quit;               // ends the event loop with exit code 0
     };
 
     Editor(Dialogs& dialogs, Options options);
@@ -88,6 +88,7 @@ class Editor {
     void onCharsetCanvas(const Event& event);
     void onGlyphCanvas(const Event& event);
     void onMapCanvas(const Event& event);
+    void showPopup(Menu& menu, const Canvas& canvas, const Event& event);
 
     // Selection and range.
     void selectCharAt(int x, int y);

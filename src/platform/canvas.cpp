@@ -55,6 +55,10 @@ void Canvas::present() {
     update(border_, border_, surface_.width(), surface_.height());
 }
 
+QPoint Canvas::screenPosition(int x, int y) const {
+    return mapToGlobal(QPoint(x + border_, y + border_));
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (border_ > 0) DrawSunkenBorder(p, rect());

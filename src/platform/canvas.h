@@ -35,6 +35,8 @@ class Canvas : public QWidget {
     const Image& surface() const { return surface_; }
     // Puts the drawn picture on screen before the next input is handled.
     void present();
+    // Where surface pixel (x, y) lies on the screen.
+    QPoint screenPosition(int x, int y) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
