@@ -22,6 +22,7 @@ GlyphOp ShiftOfButton(int control) {
 }  // namespace
 
 void Editor::dispatch(const Event& event) {
+    if (options_.watch) options_.watch(event);
     if (quitting_) return;
     switch (event.kind) {
         case EventKind::FilesDropped:

@@ -28,6 +28,7 @@ class Editor {
         std::vector<std::string> arguments;  // the command line, the program's own path not counted
         std::string currentDirectory;
         std::function<void()> quit;               // ends the event loop with exit code 0
+        std::function<void(const Event&)> watch;  // sees every event before it is dispatched
     };
 
     Editor(Dialogs& dialogs, Options options);
