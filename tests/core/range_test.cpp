@@ -31,14 +31,6 @@ TEST(RangePositionText, PositionAndFromCode32ItsCharacter) {
     EXPECT_EQ("BeginRange:" + RangePositionText(65), "BeginRange:65:A");
 }
 
-TEST(RangeBetween, EitherOrder) {
-    for (auto [a, b] : {std::pair{70, 65}, std::pair{65, 70}}) {
-        const CodeRange r = RangeBetween(a, b);
-        EXPECT_EQ(r.low, 65);
-        EXPECT_EQ(r.high, 70);
-    }
-}
-
 TEST(CopyRangeToCurrent, CurrentInsideTheRangeIsAnErrorAndCopiesNothing) {
     for (auto [a, b] : {std::pair{70, 65}, std::pair{65, 70}})
         for (int current : {65, 67, 70}) {
@@ -81,17 +73,6 @@ TEST(CopyRangeToCurrent, CopiesTheRangeToCurrentOnward) {
                     EXPECT_TRUE(SameGlyph(charset, n, before, n)) << "glyph " << n;
             }
         }
-}
-
-TEST(CopyRangeToCurrent, AWholeRangeBelowCurrentOverlappingNothing) {
-    Charset charset = NumberedCharset();
-    const Charset before = charset;
-    ASSERT_EQ(CopyRangeToCurrent(charset, RangeBetween(0, 255), 0),
-              RangeCopyResult::CurrentInsideRange);
-    ASSERT_EQ(CopyRangeToCurrent(charset, RangeBetween(1, 255), 0), RangeCopyResult::Copied);
-    for (int n = 0; n < 255; ++n)
-        EXPECT_TRUE(SameGlyph(charset, n, before, n + 1)) << n;
-    EXPECT_TRUE(SameGlyph(charset, 255, before, 255));
 }
 
 }  // namespace

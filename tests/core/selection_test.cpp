@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "charset/drag.h"
-
 namespace pixlore {
 namespace {
 
@@ -100,24 +98,6 @@ TEST(SelectCharAt, ThePointerPastTheLastCellSelectsNothing) {
         EXPECT_TRUE(ArrowKey(s, kKeyLeft));
         ExpectCell(s, 14, 15);
     }
-}
-
-TEST(SelectCharAt, ABorderClickLeavesTheDragSound) {
-    Selection s = At(3, 0);
-    Charset charset{};
-    GlyphAt(charset, 3)[0] = 0xAA;
-    Drag drag;
-    // Press and release on the right border: nothing starts, nothing is selected.
-    StartDrag(drag, 257, 10);
-    EXPECT_EQ(drag.DragState, 0);
-    EXPECT_FALSE(EndDrag(drag, charset, 257, 10, DropMode::Copy));
-    EXPECT_FALSE(SelectCharAt(s, 257, 10));
-    ExpectCell(s, 3, 0);
-    // The next drag from the current cell works as always.
-    StartDrag(drag, 16 * 3 + 4, 4);
-    EXPECT_EQ(drag.DragSource, 3);
-    EXPECT_TRUE(EndDrag(drag, charset, 16 * 4 + 4, 4, DropMode::Copy));
-    EXPECT_EQ(GlyphAt(charset, 4)[0], 0xAA);
 }
 
 }  // namespace

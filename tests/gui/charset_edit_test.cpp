@@ -1,4 +1,6 @@
 // Selection, range and dragging on the charset grid, through the main window as a user works.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "app/ids.h"
@@ -62,6 +64,7 @@ class CharsetEditTest : public QObject {
         QFETCH(int, code);
         QFETCH(QString, title);
         EditorHarness editor;
+        editor->glyphDataField().setFocus();
         ClickCode(editor, code);
         QCOMPARE(Title(editor), title);
         QCOMPARE(int(editor.state().selection.CurrentChar), code);
@@ -97,6 +100,24 @@ class CharsetEditTest : public QObject {
         // The cursor is drawn on the new cell: its first checkerboard pixel.
         QCOMPARE(Shown(editor->charsetCanvas()).at(16 * (end % 16) + 1, 16 * (end / 16)),
                  kCursorColour);
+    }
+
+    void aHeldArrowKeyMovesOnceWhenReleased() {
+        EditorHarness editor;
+        ClickCode(editor, 64);
+        Canvas& canvas = editor->charsetCanvas();
+        const auto send = [&canvas](QEvent::Type type, bool repeat) {
+            QKeyEvent key(type, Qt::Key_Right, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(&canvas, &key);
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 3; ++i) {
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        QCOMPARE(int(editor.state().selection.CurrentChar), 64);
+        send(QEvent::KeyRelease, false);
+        QCOMPARE(int(editor.state().selection.CurrentChar), 65);
     }
 
     void aClickOnTheBorderPastTheLastCellSelectsNothing() {
