@@ -112,6 +112,12 @@ class MapEditTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&editor->mainWindow()));
         QVERIFY(ShowMap(editor, Command::MapAtari));
         QVERIFY(QTest::qWaitForWindowActive(&editor->mapWindow()));
+        // Minimised, it comes back in its normal state.
+        editor->mapWindow().showMinimized();
+        QTRY_VERIFY(editor->mapWindow().isMinimized());
+        QVERIFY(ShowMap(editor, Command::MapUssr));
+        QVERIFY(!editor->mapWindow().isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(&editor->mapWindow()));
     }
 
     void insertCharChosenInThePopup() {
