@@ -176,12 +176,14 @@ class MenusTest : public QObject {
         QTest::keyClick(editor->mapWindow().windowHandle(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Glyph(editor.state(), 0), kEmpty);
         QVERIFY(editor.commands().empty());
+        QVERIFY(editor.dialogs.openRequests.empty());
 
         QVERIFY(Activate(editor->mainWindow()));
         QTest::keyClick(editor->mainWindow().windowHandle(), Qt::Key_I, Qt::ControlModifier);
         QTest::keyClick(editor->mainWindow().windowHandle(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Glyph(editor.state(), 0), kInked);
         QCOMPARE(editor.commands(), (std::vector<int>{Command::Invert, Command::Open}));
+        QCOMPARE(editor.dialogs.openRequests.size(), size_t(1));
         QCOMPARE(editor.quits, 0);
     }
 
