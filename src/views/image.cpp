@@ -18,10 +18,11 @@ Span Clip(const Image& image, int x, int y, int w, int h) {
 
 }  // namespace
 
+// A negative size would wrap round to a huge allocation; such an image is simply empty.
 Image::Image(int width, int height, Colour fill)
-    : width_(width),
-      height_(height),
-      pixels_(static_cast<std::size_t>(width) * height, PixelOf(fill)) {}
+    : width_(width > 0 && height > 0 ? width : 0),
+      height_(width > 0 && height > 0 ? height : 0),
+      pixels_(static_cast<std::size_t>(width_) * height_, PixelOf(fill)) {}
 
 void FillRect(Image& image, int x, int y, int w, int h, Colour colour) {
     const Span s = Clip(image, x, y, w, h);
