@@ -79,69 +79,117 @@ void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons but
     if (sink_) sink_(e);
 }
 
-void Canvas::press(QMouseEvent* event) {
-    lastPosition_ = event->position();
-    switch (event->button()) {
+void Canvas::onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons) {
+    lastPosition_ = position;
+    switch (button) {
         case Qt::LeftButton:
-            report(CanvasEventType::LeftButtonDown, event->position(), event->buttons());
+            report(CanvasEventType::LeftButtonDown, position, buttons);
             break;
         case Qt::RightButton:
-            report(CanvasEventType::RightButtonDown, event->position(), event->buttons());
+            report(CanvasEventType::RightButtonDown, position, buttons);
             break;
         case Qt::MiddleButton:
-            report(CanvasEventType::MiddleButtonDown, event->position(), event->buttons());
+            report(CanvasEventType::MiddleButtonDown, position, buttons);
             break;
         default:
             break;
     }
 }
 
+void Canvas::onRelease(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons,
+                       bool captured) {
+    lastPosition_ = position;
+    // A click needs the capture and the release inside the control, border included.
+    const QPoint pixel(static_cast<int>(std::floor(position.x())),
+                       static_cast<int>(std::floor(position.y())));
+    const bool click = captured && rect().contains(pixel);
+    switch (button) {
+        case Qt::LeftButton:
+            report(CanvasEventType::LeftButtonUp, position, buttons);
+            if (click) report(CanvasEventType::LeftClick, position, buttons);
+            break;
+        case Qt::RightButton:
+            report(CanvasEventType::RightButtonUp, position, buttons);
+            if (click) report(CanvasEventType::RightClick, position, buttons);
+            break;
+        case Qt::MiddleButton:
+            report(CanvasEventType::MiddleButtonUp, position, buttons);
+            break;
+        default:
+            break;
+    }
+}
+
+void Canvas::onMove(QPointF position, Qt::MouseButtons buttons) {
+    // Some platforms repeat a move without motion; the user did nothing.
+    if (position == lastPosition_ && !justEntered_) return;
+    lastPosition_ = position;
+    const auto type = justEntered_ ? CanvasEventType::MouseEnter : CanvasEventType::MouseMove;
+    justEntered_ = false;
+    report(type, position, buttons);
+}
+
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    press(event);
+    onPress(event->button(), event->position(), event->buttons());
 }
 
 // The second press of a double click is a press like any other.
 void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
-    press(event);
+    onPress(event->button(), event->position(), event->buttons());
 }
 
+// The toolkit sends a release only to the canvas the press went to, which therefore holds
+// the capture.
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    lastPosition_ = event->position();
-    // The toolkit sends a release only to the canvas the press went to, which therefore
-    // holds the capture; a click needs the release inside the control, border included.
-    const bool inside = rect().contains(event->position().toPoint());
-    switch (event->button()) {
-        case Qt::LeftButton:
-            report(CanvasEventType::LeftButtonUp, event->position(), event->buttons());
-            if (inside) report(CanvasEventType::LeftClick, event->position(), event->buttons());
+    onRelease(event->button(), event->position(), event->buttons(), true);
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    onMove(event->position(), event->buttons());
+}
+
+void Canvas::pointerEntered() {
+    relayedInside_ = true;
+    justEntered_ = true;
+}
+
+void Canvas::pointerLeft() {
+    relayedInside_ = false;
+    justEntered_ = false;
+    report(CanvasEventType::MouseLeave, lastPosition_, Qt::NoButton);
+}
+
+void Canvas::pointerAction(const QMouseEvent& event) {
+    const QPointF position = mapFromGlobal(event.globalPosition());
+    switch (event.type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            onPress(event.button(), position, event.buttons());
             break;
-        case Qt::RightButton:
-            report(CanvasEventType::RightButtonUp, event->position(), event->buttons());
-            if (inside) report(CanvasEventType::RightClick, event->position(), event->buttons());
+        case QEvent::MouseButtonRelease:
+            onRelease(event.button(), position, event.buttons(), false);
             break;
-        case Qt::MiddleButton:
-            report(CanvasEventType::MiddleButtonUp, event->position(), event->buttons());
+        case QEvent::MouseMove:
+            onMove(position, event.buttons());
             break;
         default:
             break;
     }
 }
 
-void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    // Some platforms repeat a move without motion; the user did nothing.
-    if (event->position() == lastPosition_ && !justEntered_) return;
-    lastPosition_ = event->position();
-    const auto type = justEntered_ ? CanvasEventType::MouseEnter : CanvasEventType::MouseMove;
-    justEntered_ = false;
-    report(type, event->position(), event->buttons());
-}
-
 void Canvas::enterEvent(QEnterEvent* event) {
+    // After a relayed stroke ends over the canvas the toolkit announces an entry that the
+    // relay has already reported.
+    if (relayedInside_) {
+        relayedInside_ = false;
+        return;
+    }
     justEntered_ = true;
     lastPosition_ = event->position();
 }
 
 void Canvas::leaveEvent(QEvent*) {
+    relayedInside_ = false;
     justEntered_ = false;
     report(CanvasEventType::MouseLeave, lastPosition_, Qt::NoButton);
 }

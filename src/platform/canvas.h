@@ -38,6 +38,13 @@ class Canvas : public QWidget {
     // Where surface pixel (x, y) lies on the screen.
     QPoint screenPosition(int x, int y) const;
 
+    // The pointer over the canvas while another part of its window holds the pointer, after
+    // a button went down on the window's background (see PointerRelay). The canvas holds no
+    // capture then, so a release is never a click.
+    void pointerEntered();
+    void pointerLeft();
+    void pointerAction(const QMouseEvent& event);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -55,7 +62,10 @@ class Canvas : public QWidget {
 
   private:
     void report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key = 0);
-    void press(QMouseEvent* event);
+    void onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons);
+    void onRelease(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons,
+                   bool captured);
+    void onMove(QPointF position, Qt::MouseButtons buttons);
 
     int control_;
     int border_;
@@ -64,6 +74,7 @@ class Canvas : public QWidget {
     QImage view_;  // shares surface_'s memory
     EventSink sink_;
     bool justEntered_ = false;
+    bool relayedInside_ = false;  // the relay has had the pointer come in
     QPointF lastPosition_;
 };
 

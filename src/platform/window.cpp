@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/pointer_relay.h"
+
 namespace pixlore {
 
 Window::Window(int number, const std::string& title, int clientWidth, int clientHeight,
@@ -16,6 +18,7 @@ Window::Window(int number, const std::string& title, int clientWidth, int client
       sink_(std::move(sink)) {
     setWindowTitle(QString::fromStdString(title));
     setCentralWidget(client_);
+    new PointerRelay(client_);
     setFixedSize(clientWidth, clientHeight);
 }
 

@@ -182,6 +182,43 @@ class CanvasEventsTest : public QObject {
                          "10,9 0; LeftClick 10,9 0"));
     }
 
+    // A button pressed on the window's background captures nothing: the canvas reports the
+    // moves over it (the first as MouseEnter) and a release over it, but no click.
+    void strokeFromTheBackground_data() {
+        QTest::addColumn<int>("startX");
+        QTest::addColumn<int>("startY");
+        QTest::newRow("bare background") << -20 << 10;
+        QTest::newRow("plain child widget") << 230 << 10;
+    }
+    void strokeFromTheBackground() {
+        QFETCH(int, startX);
+        QFETCH(int, startY);
+        CanvasProbe probe({false, false, true});
+        Canvas& canvas = probe.canvas();
+        user::Move(canvas, startX, startY);
+        user::Press(canvas, Qt::LeftButton, startX, startY);
+        user::Move(canvas, startX + 1, startY);
+        QCOMPARE(probe.take().join("; "), QString());
+        user::Move(canvas, 5, 5);
+        user::Move(canvas, 6, 7);
+        user::Press(canvas, Qt::RightButton, 6, 7);
+        user::Release(canvas, Qt::RightButton, 6, 7);
+        QCOMPARE(probe.takeActed().join("; "),
+                 QString("MouseEnter 5,5 1; MouseMove 6,7 1; RightButtonDown 6,7 3; "
+                         "RightButtonUp 6,7 1"));
+        // Out and back in again while still held.
+        user::Move(canvas, -5, 7);
+        user::Move(canvas, 8, 9);
+        user::Move(canvas, 10, 9);
+        user::Release(canvas, Qt::LeftButton, 10, 9);
+        QCOMPARE(probe.take().join("; "),
+                 QString("MouseLeave 6,7 0; MouseEnter 8,9 1; MouseMove 10,9 1; "
+                         "LeftButtonUp 10,9 0"));
+        // The pointer is still over the canvas: the next move is a move.
+        user::Move(canvas, 11, 9);
+        QCOMPARE(probe.takeActed().join("; "), QString("MouseMove 11,9 0"));
+    }
+
     // Keys are reported on release with their virtual-key codes.
     void keyUpCarriesVirtualKeyCodes_data() {
         QTest::addColumn<int>("key");

@@ -104,6 +104,23 @@ class GlyphEditingTest : public QObject {
         QVERIFY(editor.state().charset == expected);
     }
 
+    // A stroke begun on the window's background draws once the pointer is over the glyph;
+    // the move that brings it in only announces it.
+    void strokeFromTheBackground() {
+        EditorHarness editor;
+        Canvas& glyph = editor->glyphCanvas();
+        user::Move(glyph, -1, 20);
+        user::Press(glyph, Qt::LeftButton, -1, 20);
+        user::Move(glyph, 18, 19);
+        QVERIFY(editor.state().charset == Charset{});
+        user::Move(glyph, 37, 20);
+        user::Move(glyph, 58, 20);
+        user::Release(glyph, Qt::LeftButton, 58, 20);
+        Charset expected{};
+        expected[1] = 0x20 | 0x10;
+        QVERIFY(editor.state().charset == expected);
+    }
+
     void rightButtonClearsAndBothButtonsSet() {
         EditorHarness editor;
         Canvas& glyph = editor->glyphCanvas();

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "platform/pointer_relay.h"
+
 namespace pixlore {
 namespace {
 
@@ -64,6 +66,7 @@ CanvasProbe::CanvasProbe(Options options) : window_(std::make_unique<QWidget>())
     canvas_->move(40, 30);
     neighbour_ = new QWidget(window_.get());
     neighbour_->setGeometry(250, 30, 100, 100);
+    if (options.relay) new PointerRelay(window_.get());
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("probe window not exposed");
     window_->activateWindow();

@@ -16,6 +16,7 @@ class CanvasProbe {
     struct Options {
         bool sunkenBorder = false;
         bool takesFocus = false;
+        bool relay = false;  // a PointerRelay on the window's background
     };
     explicit CanvasProbe(Options options);
 
