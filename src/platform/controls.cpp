@@ -86,20 +86,32 @@ void SetPosition(QSlider* trackBar, int position) {
 
 ScrollArea::ScrollArea(QWidget* parent, QRect geometry, int contentWidth, int contentHeight,
                        int step)
-    : QScrollArea(parent), content_(new QWidget) {
+    : QScrollArea(parent), content_(new QWidget), contentSize_(contentWidth, contentHeight) {
     setGeometry(geometry);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(false);
-    content_->setFixedSize(contentWidth, contentHeight);
     setWidget(content_);
+    fitContent();
     horizontalScrollBar()->setSingleStep(step);
     verticalScrollBar()->setSingleStep(step);
 }
 
 void ScrollArea::setContentSize(int width, int height) {
-    content_->setFixedSize(width, height);
+    contentSize_ = QSize(width, height);
+    fitContent();
+}
+
+// Never smaller than the view, so nothing but the content fills it; larger only where the
+// content itself is, so the scroll ranges are the content's.
+void ScrollArea::fitContent() {
+    content_->setFixedSize(contentSize_.expandedTo(viewport()->size()));
+}
+
+bool ScrollArea::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) fitContent();
+    return QScrollArea::viewportEvent(event);
 }
 
 }  // namespace pixlore

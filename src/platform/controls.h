@@ -27,8 +27,10 @@ void SetText(QPlainTextEdit* field, const std::string& text);
 // Moves a track bar without reporting it; the caller updates what depends on it.
 void SetPosition(QSlider* trackBar, int position);
 
-// A scroll area with a sunken border whose scrollable content has a settable size; what lies
-// in the content beyond that size is cut off.
+// A scroll area with a sunken border whose scrollable content has a settable size. The
+// content size sets only how far it scrolls: where the content is smaller than the view, what
+// lies beyond it in the content (a canvas larger than the content) still shows and takes the
+// pointer, as a child window of a scrolled window would.
 class ScrollArea : public QScrollArea {
     Q_OBJECT
 
@@ -36,10 +38,16 @@ class ScrollArea : public QScrollArea {
     ScrollArea(QWidget* parent, QRect geometry, int contentWidth, int contentHeight, int step);
     QWidget* content() { return content_; }
     void setContentSize(int width, int height);
-    QSize contentSize() const { return content_->size(); }
+    QSize contentSize() const { return contentSize_; }
+
+  protected:
+    bool viewportEvent(QEvent* event) override;
 
   private:
+    void fitContent();
+
     QWidget* content_;
+    QSize contentSize_;
 };
 
 }  // namespace pixlore
