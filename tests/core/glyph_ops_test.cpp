@@ -108,19 +108,6 @@ TEST(TransformGlyph, PeriodsRestoreTheGlyph) {
     EXPECT_EQ(Transformed(Transformed(kLopsided, GlyphOp::ShiftUp), GlyphOp::ShiftDown), kLopsided);
 }
 
-// Wrapping shifts move pixels around inside the glyph: no pixel is lost or gained.
-TEST(TransformGlyph, ShiftsKeepEveryPixel) {
-    auto inkCount = [](const Glyph& g) {
-        int n = 0;
-        for (auto b : g)
-            n += __builtin_popcount(b);
-        return n;
-    };
-    for (GlyphOp op : {GlyphOp::ShiftLeft, GlyphOp::ShiftRight, GlyphOp::ShiftUp,
-                       GlyphOp::ShiftDown, GlyphOp::RevertLeftRight, GlyphOp::RevertUpDown})
-        EXPECT_EQ(inkCount(Transformed(kLopsided, op)), inkCount(kLopsided)) << int(op);
-}
-
 TEST(ApplyGlyphOperation, TouchesOnlyTheTargetGlyphs) {
     const Charset before = RandomCharset(1);
     for (int op = 0; op < 8; ++op)
