@@ -67,8 +67,8 @@ class StartupLayoutTest : public QObject {
         QCOMPARE(editor->glyphDataField().toPlainText(), QString("0,0,0,0,0,0,0,0"));
     }
 
-    // Only the charset canvas takes the focus; Tab moves it on to the next control and
-    // Shift+Tab brings it back.
+    // Only the charset canvas takes the focus, also when clicked; Tab moves it on to the next
+    // control and Shift+Tab brings it back.
     void focusAndDrops() {
         EditorHarness editor;
         QCOMPARE(editor->charsetCanvas().focusPolicy(), Qt::StrongFocus);
@@ -83,6 +83,12 @@ class StartupLayoutTest : public QObject {
         QTest::keyClick(window, Qt::Key_Tab);
         QVERIFY(editor->beginRangeTrackBar().hasFocus());
         QTest::keyClick(window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(editor->charsetCanvas().hasFocus());
+        // Clicking the charset canvas takes the focus back; clicking the glyph canvas does not.
+        editor->glyphDataField().setFocus();
+        user::Click(editor->glyphCanvas(), Qt::LeftButton, 3, 3);
+        QVERIFY(editor->glyphDataField().hasFocus());
+        user::Click(editor->charsetCanvas(), Qt::LeftButton, 3, 3);
         QVERIFY(editor->charsetCanvas().hasFocus());
         QCOMPARE(editor.quits, 0);
     }
