@@ -143,6 +143,12 @@ void Editor::DispatchCommand(int id) {
         case Command::DeleteColumn:
             afterMapChange(pixlore::DeleteColumn(state_.map));
             break;
+        case Command::Undo:
+            Undo();
+            break;
+        case Command::Redo:
+            Redo();
+            break;
         default:
             break;
     }

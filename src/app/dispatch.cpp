@@ -19,11 +19,39 @@ GlyphOp ShiftOfButton(int control) {
     }
 }
 
+// Presses on the two painted canvases, and moves over them with a button held.
+bool IsPaintStroke(const Event& e) {
+    if (e.kind != EventKind::ControlEvent || (e.control != GlyphCanvas && e.control != MapCanvas))
+        return false;
+    switch (e.type) {
+        case CanvasEventType::LeftButtonDown:
+        case CanvasEventType::RightButtonDown:
+            return true;
+        case CanvasEventType::MouseMove:
+        case CanvasEventType::MouseEnter:
+            return (e.Buttons & (kLeftButton | kRightButton)) != 0;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void Editor::dispatch(const Event& event) {
     if (options_.watch) options_.watch(event);
     if (quitting_) return;
+    // A paint stroke is one step from press to release; anything else closes it first, so
+    // that an undo never meets half a stroke.
+    const bool stroke = IsPaintStroke(event);
+    if (!stroke) recordChange();
+    handle(event);
+    if (stroke)
+        strokeOpen_ = true;
+    else
+        recordChange();
+}
+
+void Editor::handle(const Event& event) {
     switch (event.kind) {
         case EventKind::FilesDropped:
             // Several names arrive joined by line feeds and are passed on as one name.

@@ -16,6 +16,12 @@ constexpr int kMainClientHeight = 480;
 constexpr int kMapClientWidth = 512 + 10;
 constexpr int kMapClientHeight = 384 + 10;
 
+void AddHistoryShortcuts(QWidget* window, const EventSink& sink) {
+    AddShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_Z), Command::Undo, sink);
+    AddShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_Y), Command::Redo, sink);
+    AddShortcut(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), Command::Redo, sink);
+}
+
 std::string WithTrailingSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
@@ -53,6 +59,10 @@ void Editor::start() {
         std::vector<QWidget*>{mainWindow_.get(), mapWindow_.get()}, [this] { QuitProgram(); });
     qApp->installEventFilter(escapeFilter_.get());
     charsetCanvas_->setFocus();
+    // The history starts from the work as start-up left it, the command-line file included.
+    history_ = History{};
+    committed_ = document();
+    strokeOpen_ = false;
 }
 
 void Editor::createMainWindowControls() {
@@ -112,6 +122,7 @@ void Editor::CreateMenus() {
     mainMenu_.setChecked(Command::DragModeCopy, false);
     AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_I), Command::Invert, sink);
     AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_O), Command::Open, sink);
+    AddHistoryShortcuts(mainWindow_.get(), sink);
     charsetPopup_ = Menu::Popup(mainWindow_.get(), CharsetPopupLayout());
     mapPopup_ = Menu::Popup(mainWindow_.get(), MapPopupLayout());
 }
@@ -131,6 +142,8 @@ void Editor::openMapWindow() {
     canvas.initial = kWhite;
     mapCanvas_ = new Canvas(canvas, sink, mapScrollArea_->content());
     mapCanvas_->move(0, 0);
+    // Map edits are undone where they are made.
+    AddHistoryShortcuts(mapWindow_.get(), sink);
     state_.MapAvailable = true;
 }
 

@@ -10,6 +10,8 @@
 #include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
+#include "history/document.h"
+#include "history/history.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -55,6 +57,11 @@ class Editor {
     void ShowMapHover(int x, int y);
 
     // Files. Each reports its own failures in a message box.
+    // Undo and redo of the user's work, as commands 41 and 42.
+    void Undo();
+    void Redo();
+    const History& history() const { return history_; }
+
     void LoadGlyphFile(const std::string& name);
     void LoadMapFile(const std::string& name);
     void OpenFileCommand();
@@ -110,10 +117,19 @@ class Editor {
     std::string chooseSaveName(const char* filters, const char* extension);
     void saveFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
+    void handle(const Event& event);
+    // Records what the last events changed as one step of the history.
+    void recordChange();
+    Document document() const;
+    void restore(const Document& document);
+
     Dialogs& dialogs_;
     Options options_;
     EditorState state_;
     bool quitting_ = false;
+    History history_;
+    Document committed_;  // the work as the history last recorded it
+    bool strokeOpen_ = false;
 
     std::unique_ptr<Window> mainWindow_;
     std::unique_ptr<Window> mapWindow_;

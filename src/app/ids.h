@@ -65,6 +65,8 @@ constexpr int InsertRow = 37;
 constexpr int DeleteRow = 38;
 constexpr int InsertColumn = 39;
 constexpr int DeleteColumn = 40;
+constexpr int Undo = 41;
+constexpr int Redo = 42;
 }  // namespace Command
 
 }  // namespace pixlore

@@ -26,6 +26,11 @@ std::vector<MenuEntry> MainMenuLayout() {
                                   }),
                        E::Item(Quit, "Quit"),
                    }),
+        E::SubMenu("Edit",
+                   {
+                       E::Item(Undo, "Undo\tCtrl+Z"),
+                       E::Item(Redo, "Redo\tCtrl+Y"),
+                   }),
         E::SubMenu("Char",
                    {
                        E::SubMenu("Map",

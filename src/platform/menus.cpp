@@ -1,6 +1,9 @@
 #include "platform/menus.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QMultiHash>
 #include <QShortcut>
 
 namespace pixlore {
@@ -85,7 +88,50 @@ std::optional<int> Menu::popup(QPoint pointerOnScreen) {
     return chosen->data().toInt();
 }
 
+namespace {
+
+// A focused text field claims keys such as Control+Z for itself before the window's
+// shortcuts are looked up; the window's own shortcuts must come first.
+class ShortcutGuard : public QObject {
+  public:
+    static ShortcutGuard& Instance() {
+        static ShortcutGuard* guard = [] {
+            auto* g = new ShortcutGuard;
+            qApp->installEventFilter(g);
+            return g;
+        }();
+        return *guard;
+    }
+    void reserve(QWidget* window, const QKeySequence& keys) {
+        if (!reserved_.contains(window))
+            connect(window, &QObject::destroyed, this,
+                    [this, window] { reserved_.remove(window); });
+        reserved_.insert(window, keys);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence& keys : reserved_.values(widget->window()))
+            if (keys.matches(pressed) == QKeySequence::ExactMatch) {
+                event->ignore();
+                return true;
+            }
+        return false;
+    }
+
+  private:
+    QMultiHash<QWidget*, QKeySequence> reserved_;
+};
+
+}  // namespace
+
 void AddShortcut(QWidget* window, const QKeySequence& keys, int id, EventSink sink) {
+    ShortcutGuard::Instance().reserve(window, keys);
     auto* shortcut = new QShortcut(keys, window);
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, window,
