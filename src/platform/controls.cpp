@@ -62,7 +62,8 @@ QPlainTextEdit* MakeTextField(QWidget* parent, QRect geometry, const std::string
     auto* field = new QPlainTextEdit(parent);
     field->setGeometry(geometry);
     field->setToolTip(QString::fromStdString(tooltip));
-    field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    field->setLineWidth(2);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Asked for both centred and right-aligned text, a classic edit control centres.
     QTextOption option = field->document()->defaultTextOption();
@@ -88,7 +89,8 @@ ScrollArea::ScrollArea(QWidget* parent, QRect geometry, int contentWidth, int co
                        int step)
     : QScrollArea(parent), content_(new QWidget), contentSize_(contentWidth, contentHeight) {
     setGeometry(geometry);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(false);

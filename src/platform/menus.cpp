@@ -69,9 +69,11 @@ QAction* Menu::action(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+// Only a checked item is checkable: an unchecked one then shows no empty box beside it, as in
+// a classic menu.
 void Menu::setChecked(int id, bool checked) {
     if (QAction* a = action(id)) {
-        a->setCheckable(true);
+        a->setCheckable(checked);
         a->setChecked(checked);
     }
 }

@@ -119,11 +119,16 @@ class StartupLayoutTest : public QObject {
         QCOMPARE(area.verticalScrollBar()->singleStep(), 16);
         QCOMPARE(area.frameShadow(), QFrame::Sunken);
         Canvas& canvas = editor->mapCanvas();
+
         QCOMPARE(canvas.parentWidget(), area.content());
         QCOMPARE(canvas.geometry(), QRect(0, 0, 1280, 800));
         QCOMPARE(canvas.border(), 0);
         QVERIFY(canvas.surface() == Image(1280, 800, kWhite));
         QVERIFY(!editor->mapWindow().isVisible());
+        // Shown, the canvas lies inside a sunken edge of 2 pixels, as every bordered control.
+        editor->mapWindow().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor->mapWindow()));
+        QCOMPARE(canvas.mapTo(editor->mapWindow().client(), QPoint(0, 0)), QPoint(2, 2));
     }
 
     void sharedState() {
