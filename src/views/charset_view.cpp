@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::array<std::int32_t, kGlyphCount> AllCodes() {
     std::array<std::int32_t, kGlyphCount> codes{};
-    for (int n = 0; n < kGlyphCount; ++n) codes[n] = n;
+    for (int n = 0; n < kGlyphCount; ++n)
+        codes[n] = n;
     return codes;
 }
 
