@@ -24,7 +24,7 @@ class SilentDialogs : public Dialogs {
 
 struct Bench {
     SilentDialogs dialogs;
-    Editor editor{dialogs, Editor::Options{{}, "/tmp", [] {}}};
+    Editor editor{dialogs, Editor::Options{{}, "/tmp", [] {}, nullptr}};
 
     Bench() {
         editor.start();

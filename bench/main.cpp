@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     std::vector<pixlore::bench::Comparison> comparisons;
     pixlore::bench::RegisterRenderBenchmarks(comparisons);
     pixlore::bench::RegisterDispatchBenchmarks(comparisons);
+    pixlore::bench::RegisterHistoryBenchmarks(comparisons);
 
     // Repetitions give medians, which resist this machine's noise better than means.
     std::vector<char*> args(argv, argv + argc);

@@ -1,5 +1,6 @@
 #include "views/glyph_view.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace pixlore {
@@ -8,8 +9,12 @@ namespace {
 constexpr int kSize = kGlyphViewSize;
 using Row = Pixel[kSize];
 
+// Clipped to the surface. The length is left to run time on purpose: for a constant 512
+// bytes the compiler inlines a string move that costs more than the library's copy.
 void Copy(Image& surface, int y, const Row& row) {
-    std::memcpy(surface.row(y), row, sizeof(Row));
+    if (y >= surface.height()) return;
+    const int pixels = std::min(surface.width(), kSize);
+    std::memcpy(surface.row(y), row, static_cast<std::size_t>(pixels) * sizeof(Pixel));
 }
 
 // A row crossing the dotted vertical lines at x = 0, 16, ..., 112: white dots on even rows,
@@ -27,7 +32,6 @@ void AddVerticalDots(Row& row, bool evenRow) {
 // built once per glyph row and copied, which gives the same pixels as painting the ink
 // squares and then the grid dot by dot.
 void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette) {
-    if (surface.width() < kSize || surface.height() < kSize) return;
     const Pixel ink = PixelOf(palette.InkColor);
     const Pixel paper = PixelOf(palette.PaperColor);
 
@@ -39,12 +43,15 @@ void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette
         p = paper;
     AddVerticalDots(gap, false);
 
+    Pixel inked[16], clear[16];  // one cell of a glyph row: a 15-pixel square and its gap
+    for (int x = 0; x < 16; ++x) {
+        inked[x] = x < 15 ? ink : paper;
+        clear[x] = paper;
+    }
     for (int r = 0; r < 8; ++r) {
         Row even, odd;
-        for (int x = 0; x < kSize; ++x) {
-            const bool inked = (glyph[r] & (0x80 >> (x / 16))) && (x % 16 != 15);
-            even[x] = inked ? ink : paper;
-        }
+        for (int b = 0; b < 8; ++b)
+            std::memcpy(even + 16 * b, (glyph[r] & (0x80 >> b)) ? inked : clear, sizeof inked);
         std::memcpy(odd, even, sizeof(Row));
         AddVerticalDots(even, true);
         AddVerticalDots(odd, false);
