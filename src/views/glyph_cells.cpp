@@ -34,18 +34,20 @@ void DrawGlyphCells(Image& image, const Charset& charset, Palette palette,
                     const std::int32_t* codes, int stride, int columns, int rows) {
     columns = std::min(columns, image.width() / 16);
     rows = std::min(rows, image.height() / 16);
+    if (columns <= 0 || rows <= 0) return;
     const RowTable& table = RowTableFor(palette);
     const std::uint8_t* glyphs = charset.data();
     for (int cy = 0; cy < rows; ++cy) {
         const std::int32_t* line = codes + static_cast<std::ptrdiff_t>(cy) * stride;
         for (int r = 0; r < kGlyphBytes; ++r) {
             Pixel* top = image.row(cy * 16 + 2 * r);
-            Pixel* bottom = image.row(cy * 16 + 2 * r + 1);
-            for (int cx = 0; cx < columns; ++cx) {
-                const Pixel* pixels = table.rows[glyphs[(line[cx] & 0xFF) * kGlyphBytes + r]];
-                std::memcpy(top + cx * 16, pixels, sizeof table.rows[0]);
-                std::memcpy(bottom + cx * 16, pixels, sizeof table.rows[0]);
-            }
+            for (int cx = 0; cx < columns; ++cx)
+                std::memcpy(top + cx * 16, table.rows[glyphs[(line[cx] & 0xFF) * kGlyphBytes + r]],
+                            sizeof table.rows[0]);
+            // The second pixel row of the blocks repeats the first; one long copy beats a
+            // second pass of short ones.
+            std::memcpy(image.row(cy * 16 + 2 * r + 1), top,
+                        static_cast<std::size_t>(columns) * sizeof table.rows[0]);
         }
     }
 }
