@@ -4,7 +4,7 @@
 set -eu
 
 packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev clang-format"
+libbenchmark-dev clang-format zlib1g-dev kbd console-data cc65 acme pasmo nasm"
 [ $# -gt 0 ] && packages="$packages $*"
 
 missing=""

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "files/decoded.h"
+#include "views/image.h"
+
+namespace pixlore {
+
+// Reads an uncompressed Windows bitmap: 1, 4 or 8 bits a pixel with a colour table, 16, 24
+// or 32 bits a pixel (with or without bit-field masks), bottom-up or top-down. Pictures wider
+// or higher than maxSide pixels are refused before anything is allocated.
+Decoded<Image> DecodeBmp(const std::vector<std::uint8_t>& file, int maxSide);
+
+}  // namespace pixlore
