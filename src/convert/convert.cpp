@@ -1,0 +1,202 @@
+#include "convert/convert.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "charmap/charmap.h"
+#include "convert/file_io.h"
+#include "files/c_source.h"
+#include "files/export_block.h"
+#include "files/identifier.h"
+#include "files/picture_import.h"
+#include "files/png_encode.h"
+#include "files/prg.h"
+#include "files/psf.h"
+#include "views/charset_view.h"
+
+namespace pixlore::convert {
+namespace {
+
+// Far more than any charset, map or font of 8 x 8 glyphs holds.
+constexpr std::size_t kMaxInputBytes = 16u << 20;
+constexpr int kGlyphLoadAddress = 0x2000;
+constexpr int kMapLoadAddress = 0x0400;
+
+struct Problem {
+    ExitCode code = kSuccess;
+    std::string message;
+};
+
+struct Content {
+    bool isMap = false;
+    Charset charset{};
+    CodeRange read{0, kGlyphCount - 1};
+    CharMap map;
+};
+
+bool IsPicture(Format f) {
+    return f == Format::Bmp || f == Format::Png;
+}
+
+Problem Usage(std::string message) {
+    return {kUsage, std::move(message)};
+}
+
+// The formats, and the options that cannot go with them.
+Problem CheckCombination(const Options& o, Format in, Format out) {
+    const bool isMap = o.map || in == Format::Map;
+    if (!Readable(in)) return Usage(FormatName(in) + " files can be written but not read");
+    if (!Writable(out)) return Usage(FormatName(out) + " files can be read but not written");
+    if (isMap && in != Format::Map && in != Format::Prg)
+        return Usage("a character map is read from a map or prg file, not from " + FormatName(in));
+    if (isMap && GlyphsOnly(out))
+        return Usage("a character map cannot be written as " + FormatName(out));
+    if (!isMap && out == Format::Map)
+        return Usage("glyphs cannot be written as a map (give --map if the input is a map)");
+    if (isMap && (o.first || o.range))
+        return Usage("--first and --range choose glyphs; they do not apply to a map");
+    if (IsPicture(in) && o.first)
+        return Usage("a picture always fills all 256 glyphs; --first does not apply");
+    if (WholeCharset(out) && o.range)
+        return Usage("a " + FormatName(out) +
+                     " file always holds all 256 glyphs; --range does not apply");
+    return {};
+}
+
+Problem Failed(const Options& o, const std::string& why) {
+    return {kFailed, o.input + ": " + why};
+}
+
+Problem ReadMap(const Options& o, const std::vector<std::uint8_t>& cells, Content& c) {
+    c.isMap = true;
+    InitCharMap(c.map);
+    SetMapSize(c.map, o.mapWidth, o.mapHeight);
+    const std::size_t expected = static_cast<std::size_t>(o.mapWidth) * o.mapHeight;
+    if (cells.size() != expected)
+        return Failed(o, "it holds " + std::to_string(cells.size()) + " cells, and a " +
+                             std::to_string(o.mapWidth) + " x " + std::to_string(o.mapHeight) +
+                             " map has " + std::to_string(expected) +
+                             " (give its size with --map)");
+    for (std::size_t i = 0; i < expected; ++i)
+        c.map.at(static_cast<int>(i % o.mapWidth), static_cast<int>(i / o.mapWidth)) = cells[i];
+    return {};
+}
+
+// Lays glyph rows from glyph --first on, as many as fit, as the editor does with a glyph file.
+Problem LayGlyphs(const Options& o, const std::vector<std::uint8_t>& rows, Content& c,
+                  std::ostream& err) {
+    if (rows.empty()) return Failed(o, "it holds no glyphs");
+    const int first = o.first.value_or(0);
+    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
+    const std::size_t taken = std::min(rows.size(), room);
+    std::copy_n(rows.begin(), taken, GlyphAt(c.charset, first));
+    c.read = {first, first + static_cast<int>((taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
+    if (taken < rows.size())
+        err << "pixlore-convert: note: " << o.input << " holds " << (rows.size() + 7) / 8
+            << " glyphs; from glyph " << first << " on only the first " << taken / 8 << " fit\n";
+    return {};
+}
+
+Problem ReadContent(const Options& o, Format in, Content& c, std::ostream& err) {
+    const auto file = ReadWholeFile(o.input, kMaxInputBytes);
+    if (!file.ok()) return Failed(o, file.reason);
+    const std::vector<std::uint8_t>& bytes = *file.value;
+    std::vector<std::uint8_t> data = bytes;
+    if (in == Format::Prg) {
+        const auto prg = DecodePrg(bytes);
+        if (!prg.ok()) return Failed(o, prg.reason);
+        data = prg.value->data;
+    } else if (in == Format::Psf) {
+        const auto font = DecodePsf(bytes);
+        if (!font.ok()) return Failed(o, font.reason);
+        data = font.value->glyphs;
+    } else if (IsPicture(in)) {
+        const auto picture = DecodePicture(bytes);
+        if (!picture.ok()) return Failed(o, picture.reason);
+        const auto charset = CharsetFromPicture(*picture.value, o.palette);
+        if (!charset.ok()) return Failed(o, charset.reason);
+        data.assign(charset.value->begin(), charset.value->end());
+    }
+    if (o.map || in == Format::Map) return ReadMap(o, data, c);
+    return LayGlyphs(o, data, c, err);
+}
+
+std::string Label(const Options& o, const Content& c) {
+    if (o.label) return *o.label;
+    const std::string fallback = c.isMap ? "map" : "charset";
+    return o.output == "-" ? fallback : IdentifierFromFileName(o.output, fallback);
+}
+
+std::vector<std::uint8_t> Text(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Content& c) {
+    const ByteBlock block =
+        c.isMap ? MapBlock(c.map) : GlyphBlock(c.charset, o.range.value_or(c.read));
+    switch (out) {
+        case Format::Psf:
+            return EncodePsf1(c.charset);
+        case Format::Png: {
+            Image picture(kCharsetImageSize, kCharsetImageSize);
+            RenderCharsetImage(picture, c.charset, o.palette);
+            return EncodePng(picture);
+        }
+        case Format::Prg:
+            return EncodePrg(o.loadAddress.value_or(c.isMap ? kMapLoadAddress : kGlyphLoadAddress),
+                             block.bytes);
+        case Format::Asm:
+            return Text(AssemblerSource(block, {o.directive, o.values, Label(o, c)}));
+        case Format::C:
+            return Text(CSource(block, Label(o, c)));
+        case Format::Fnt:
+        case Format::Map:
+        case Format::Bmp:
+            break;
+    }
+    return block.bytes;
+}
+
+Problem Formats(const Options& o, Format& in, Format& out) {
+    const auto input = o.from ? o.from : FormatOfName(o.input);
+    if (!input)
+        return Usage("cannot tell the format of " + o.input + " from its name; give --from");
+    const auto output = o.to ? o.to : FormatOfName(o.output);
+    if (!output)
+        return Usage("cannot tell the format of " + o.output + " from its name; give --to");
+    in = *input;
+    out = *output;
+    return CheckCombination(o, in, out);
+}
+
+Problem Run(const Options& o, std::ostream& out, std::ostream& err) {
+    Format inFormat{}, outFormat{};
+    if (Problem p = Formats(o, inFormat, outFormat); p.code != kSuccess) return p;
+    Content content;
+    if (Problem p = ReadContent(o, inFormat, content, err); p.code != kSuccess) return p;
+    if (o.loadAddress) {
+        const std::size_t size = OutputBytes(o, Format::Fnt, content).size();
+        if (*o.loadAddress + size > 0x10000)
+            return Usage("the data does not fit in memory from load address " +
+                         std::to_string(*o.loadAddress));
+    }
+    const std::vector<std::uint8_t> bytes = OutputBytes(o, outFormat, content);
+    if (o.output == "-") {
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        return out ? Problem{} : Problem{kFailed, "cannot write to the standard output"};
+    }
+    const std::string why = WriteWholeFile(o.output, bytes);
+    if (!why.empty()) return {kFailed, o.output + ": cannot write it: " + why};
+    return {};
+}
+
+}  // namespace
+
+ExitCode Convert(const Options& options, std::ostream& out, std::ostream& err) {
+    const Problem problem = Run(options, out, err);
+    if (problem.code != kSuccess) err << "pixlore-convert: " << problem.message << "\n";
+    return problem.code;
+}
+
+}  // namespace pixlore::convert
