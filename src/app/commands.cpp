@@ -149,6 +149,24 @@ void Editor::DispatchCommand(int id) {
         case Command::Redo:
             Redo();
             break;
+        case ExportAssembler:
+            ExportSource(ExportFormat::Assembler);
+            break;
+        case ExportC:
+            ExportSource(ExportFormat::C);
+            break;
+        case ExportPrg:
+            ExportSource(ExportFormat::Prg);
+            break;
+        case ExportPsf:
+            ExportPsfFont();
+            break;
+        case ImportPsf:
+            ImportPsfFont();
+            break;
+        case Command::ImportPicture:
+            ImportPicture();
+            break;
         default:
             break;
     }

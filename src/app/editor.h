@@ -123,6 +123,14 @@ class Editor {
     Document document() const;
     void restore(const Document& document);
 
+    // Export and import.
+    void ExportSource(ExportFormat format);
+    void ExportPsfFont();
+    void ImportPsfFont();
+    void ImportPicture();
+    std::string chooseExportName(const std::string& filters);
+    std::string chooseImportName(const std::string& filters);
+
     Dialogs& dialogs_;
     Options options_;
     EditorState state_;

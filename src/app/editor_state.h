@@ -7,6 +7,7 @@
 #include "charset/drag.h"
 #include "charset/palette.h"
 #include "charset/selection.h"
+#include "files/export_settings.h"
 #include "views/charset_view.h"
 #include "views/image.h"
 
@@ -22,6 +23,7 @@ struct EditorState {
     std::string WindowTitle = "pixlore v2 0.9b";
     std::string LastDirectory;
     bool MapAvailable = false;
+    ExportSettings lastExport;  // the export dialog opens with the choices made last
     Image CharsetImage{kCharsetImageSize, kCharsetImageSize};
 };
 

@@ -67,6 +67,12 @@ constexpr int InsertColumn = 39;
 constexpr int DeleteColumn = 40;
 constexpr int Undo = 41;
 constexpr int Redo = 42;
+constexpr int ExportAssembler = 43;
+constexpr int ExportC = 44;
+constexpr int ExportPrg = 45;
+constexpr int ExportPsf = 46;
+constexpr int ImportPsf = 47;
+constexpr int ImportPicture = 48;
 }  // namespace Command
 
 }  // namespace pixlore

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "charmap/charmap.h"
-#include "convert/file_io.h"
+#include "files/whole_file.h"
 #include "files/c_source.h"
 #include "files/export_block.h"
 #include "files/identifier.h"

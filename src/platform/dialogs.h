@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/export_settings.h"
+
 namespace pixlore {
 
 // The modal questions and messages the program puts to the user. The editor gets the Qt one;
@@ -22,6 +24,10 @@ class Dialogs {
                                 const std::string& filters) = 0;
     virtual FileChoice saveFile(const std::string& title, const std::string& folder,
                                 const std::string& filters) = 0;
+
+    // The export dialog: settings holds what it shows at first and, when the user accepts,
+    // what was chosen. False when cancelled.
+    virtual bool exportOptions(ExportSettings& settings) = 0;
 };
 
 }  // namespace pixlore

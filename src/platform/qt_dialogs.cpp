@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "platform/export_dialog.h"
+
 namespace pixlore {
 namespace {
 
@@ -90,6 +92,13 @@ Dialogs::FileChoice QtDialogs::openFile(const std::string& title, const std::str
 Dialogs::FileChoice QtDialogs::saveFile(const std::string& title, const std::string& folder,
                                         const std::string& filters) {
     return Run(QFileDialog::AcceptSave, title, folder, filters);
+}
+
+bool QtDialogs::exportOptions(ExportSettings& settings) {
+    ExportDialog dialog(settings, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    settings = dialog.settings();
+    return true;
 }
 
 }  // namespace pixlore

@@ -15,6 +15,7 @@ class QtDialogs : public Dialogs {
                         const std::string& filters) override;
     FileChoice saveFile(const std::string& title, const std::string& folder,
                         const std::string& filters) override;
+    bool exportOptions(ExportSettings& settings) override;
 };
 
 // "Font (*.fnt)|*.fnt|Character map (*.map)|*.map" as the toolkit's name filters.

@@ -28,4 +28,14 @@ Dialogs::FileChoice FakeDialogs::saveFile(const std::string& title, const std::s
     return Next(saveAnswers);
 }
 
+bool FakeDialogs::exportOptions(ExportSettings& settings) {
+    exportRequests.push_back(settings);
+    if (exportAnswers.empty()) return false;
+    const std::optional<ExportSettings> answer = exportAnswers.front();
+    exportAnswers.pop_front();
+    if (!answer) return false;
+    settings = *answer;
+    return true;
+}
+
 }  // namespace pixlore

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,17 @@ class FakeDialogs : public Dialogs {
                         const std::string& filters) override;
     FileChoice saveFile(const std::string& title, const std::string& folder,
                         const std::string& filters) override;
+    // Records the settings shown and answers with the next scripted choice: nullopt cancels,
+    // and so does a script that has run out.
+    bool exportOptions(ExportSettings& settings) override;
 
     std::vector<Message> messages;
     std::vector<Request> openRequests;
     std::vector<Request> saveRequests;
     std::deque<FileChoice> openAnswers;
     std::deque<FileChoice> saveAnswers;
+    std::vector<ExportSettings> exportRequests;
+    std::deque<std::optional<ExportSettings>> exportAnswers;
 };
 
 }  // namespace pixlore

@@ -1,4 +1,4 @@
-#include "convert/file_io.h"
+#include "files/whole_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace pixlore::convert {
+namespace pixlore {
 
 Decoded<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name, std::size_t maxBytes) {
     using Result = Decoded<std::vector<std::uint8_t>>;
@@ -39,4 +39,4 @@ std::string WriteWholeFile(const std::string& name, const std::vector<std::uint8
     return {};
 }
 
-}  // namespace pixlore::convert
+}  // namespace pixlore

@@ -1,0 +1,85 @@
+// Export of the glyphs and the map in the forms builds need, and import of console fonts and
+// charset pictures.
+#include <algorithm>
+
+#include "app/editor.h"
+#include "files/file_names.h"
+#include "files/picture_import.h"
+#include "files/psf.h"
+#include "files/whole_file.h"
+
+namespace pixlore {
+namespace {
+
+// Far more than any font or picture of a charset holds.
+constexpr std::size_t kMaxImportBytes = 16u << 20;
+
+}  // namespace
+
+std::string Editor::chooseExportName(const std::string& filters) {
+    const auto choice =
+        dialogs_.saveFile("Please choose file to save", state_.LastDirectory, filters);
+    if (choice.name.empty()) return {};
+    state_.LastDirectory = FolderPart(choice.name);
+    return choice.name;
+}
+
+void Editor::ExportSource(ExportFormat format) {
+    ExportSettings settings = state_.lastExport;
+    settings.format = format;
+    if (!dialogs_.exportOptions(settings)) return;
+    state_.lastExport = settings;
+    const std::string chosen = chooseExportName(ExportFilters(settings.format));
+    if (chosen.empty()) return;
+    const std::string name = WithExportExtension(chosen, settings.format);
+    const CodeRange range = RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
+    saveFile(name, ExportBytes(settings, state_.charset, range, state_.map, name));
+}
+
+void Editor::ExportPsfFont() {
+    const std::string name = chooseSaveName("PSF font (*.psf)|*.psf", ".psf");
+    if (!name.empty()) saveFile(name, EncodePsf1(state_.charset));
+}
+
+std::string Editor::chooseImportName(const std::string& filters) {
+    const auto choice =
+        dialogs_.openFile("Please choose file to load", state_.LastDirectory, filters);
+    if (choice.name.empty()) return {};
+    state_.LastDirectory = FolderPart(choice.name);
+    return choice.name;
+}
+
+void Editor::ImportPsfFont() {
+    const std::string name = chooseImportName(
+        "PSF font (*.psf *.psf.gz *.psfu *.psfu.gz)|*.psf;*.psf.gz;*.psfu;*.psfu.gz");
+    if (name.empty()) return;
+    const auto file = ReadWholeFile(name, kMaxImportBytes);
+    const auto font = file.ok() ? DecodePsf(*file.value) : Decoded<PsfFont>::Fail(file.reason);
+    if (!font.ok()) {
+        dialogs_.message("Import", name + ": " + font.reason);
+        return;
+    }
+    // Laid from the current character on, as much as fits, as a glyph file is.
+    const int first = state_.selection.CurrentChar;
+    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
+    const std::vector<std::uint8_t>& glyphs = font.value->glyphs;
+    std::copy_n(glyphs.begin(), std::min(room, glyphs.size()), GlyphAt(state_.charset, first));
+    RefreshViews();
+}
+
+void Editor::ImportPicture() {
+    const std::string name = chooseImportName("Picture (*.bmp *.png)|*.bmp;*.png");
+    if (name.empty()) return;
+    const auto file = ReadWholeFile(name, kMaxImportBytes);
+    const auto picture = file.ok() ? DecodePicture(*file.value) : Decoded<Image>::Fail(file.reason);
+    const auto charset = picture.ok() ? CharsetFromPicture(*picture.value, state_.palette)
+                                      : Decoded<Charset>::Fail(picture.reason);
+    if (!charset.ok()) {
+        dialogs_.message("Import", name + ": " + charset.reason);
+        return;
+    }
+    state_.charset = *charset.value;
+    RefreshViews();
+}
+
+}  // namespace pixlore
