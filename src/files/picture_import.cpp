@@ -10,9 +10,9 @@
 namespace pixlore {
 namespace {
 
-// Far above the two sizes a charset picture has, low enough to refuse absurd headers
-// before allocating.
-constexpr int kMaxPictureSide = 4096;
+// Far above the two sizes a charset picture has, and low enough that a small file with an
+// absurd header cannot make a PNG reader allocate much before its data runs out.
+constexpr int kMaxPictureSide = 1024;
 
 // The colour of pixel (column, row) of glyph code, read from a picture of scale pixels per
 // glyph pixel.
