@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "charmap/charmap.h"
-#include "files/whole_file.h"
+#include "files/bmp.h"
 #include "files/c_source.h"
 #include "files/export_block.h"
 #include "files/identifier.h"
@@ -12,6 +12,8 @@
 #include "files/png_encode.h"
 #include "files/prg.h"
 #include "files/psf.h"
+#include "files/safe_write.h"
+#include "files/whole_file.h"
 #include "views/charset_view.h"
 
 namespace pixlore::convert {
@@ -46,7 +48,6 @@ Problem Usage(std::string message) {
 Problem CheckCombination(const Options& o, Format in, Format out) {
     const bool isMap = o.map || in == Format::Map;
     if (!Readable(in)) return Usage(FormatName(in) + " files can be written but not read");
-    if (!Writable(out)) return Usage(FormatName(out) + " files can be read but not written");
     if (isMap && in != Format::Map && in != Format::Prg)
         return Usage("a character map is read from a map or prg file, not from " + FormatName(in));
     if (isMap && GlyphsOnly(out))
@@ -137,10 +138,11 @@ std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Conten
     switch (out) {
         case Format::Psf:
             return EncodePsf1(c.charset);
+        case Format::Bmp:
         case Format::Png: {
             Image picture(kCharsetImageSize, kCharsetImageSize);
             RenderCharsetImage(picture, c.charset, o.palette);
-            return EncodePng(picture);
+            return out == Format::Bmp ? EncodeBmp(picture) : EncodePng(picture);
         }
         case Format::Prg:
             return EncodePrg(o.loadAddress.value_or(c.isMap ? kMapLoadAddress : kGlyphLoadAddress),
@@ -151,10 +153,25 @@ std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Conten
             return Text(CSource(block, Label(o, c)));
         case Format::Fnt:
         case Format::Map:
-        case Format::Bmp:
             break;
     }
     return block.bytes;
+}
+
+std::string WriteProblem(WriteStatus status) {
+    switch (status) {
+        case WriteStatus::Written:
+            return {};
+        case WriteStatus::NotRegular:
+            return "it is a folder or not a regular file";
+        case WriteStatus::CannotCreate:
+            return "no file can be made in its folder";
+        case WriteStatus::WriteFailed:
+            return "writing failed (is the disk full?)";
+        case WriteStatus::RenameFailed:
+            break;
+    }
+    return "it could not replace the old file";
 }
 
 Problem Formats(const Options& o, Format& in, Format& out) {
@@ -186,7 +203,7 @@ Problem Run(const Options& o, std::ostream& out, std::ostream& err) {
                   static_cast<std::streamsize>(bytes.size()));
         return out ? Problem{} : Problem{kFailed, "cannot write to the standard output"};
     }
-    const std::string why = WriteWholeFile(o.output, bytes);
+    const std::string why = WriteProblem(SafeWrite(o.output, bytes));
     if (!why.empty()) return {kFailed, o.output + ": cannot write it: " + why};
     return {};
 }

@@ -69,11 +69,6 @@ bool Readable(Format format) {
     return format != Format::Asm && format != Format::C;
 }
 
-bool Writable(Format format) {
-    // The charset picture is written as PNG; BMP pictures are read only, for now.
-    return format != Format::Bmp;
-}
-
 bool GlyphsOnly(Format format) {
     return format == Format::Fnt || WholeCharset(format);
 }

@@ -14,7 +14,6 @@ std::optional<Format> FormatNamed(const std::string& text);
 std::string FormatName(Format format);
 
 bool Readable(Format format);
-bool Writable(Format format);
 // Formats that hold glyphs only: a character map cannot go into them.
 bool GlyphsOnly(Format format);
 // Formats that always hold all 256 glyphs.

@@ -19,8 +19,8 @@ The format of each file comes from its extension, or from --from and --to:
   fnt  .fnt .bin .chr        raw glyph rows, 8 bytes a glyph          read, write
   psf  .psf .psfu (.gz)      PC screen font of 8 x 8 glyphs           read PSF1 and PSF2,
                                                                       write PSF1, 256 glyphs
-  bmp  .bmp                  picture of 16 x 16 glyphs, 256 x 256     read
-  png  .png                  or 128 x 128 pixels                      read, write 256 x 256
+  bmp  .bmp                  picture of 16 x 16 glyphs, 256 x 256     read (also 128 x 128),
+  png  .png                  or 128 x 128 pixels                      write 256 x 256
   prg  .prg                  C64 program file: load address, bytes    read, write
   asm  .s .asm .a65 .inc     assembler source                         write
   c    .c .h                 C array with a #define of its size       write

@@ -1,5 +1,7 @@
 #include "files/export_block.h"
 
+#include "files/map_file.h"
+
 namespace pixlore {
 
 ByteBlock GlyphBlock(const Charset& charset, CodeRange range) {
@@ -13,10 +15,7 @@ ByteBlock MapBlock(const CharMap& map) {
     ByteBlock block;
     block.glyphs = false;
     block.perLine = map.MapWidth;
-    block.bytes.reserve(static_cast<std::size_t>(map.MapWidth) * map.MapHeight);
-    for (int y = 0; y < map.MapHeight; ++y)
-        for (int x = 0; x < map.MapWidth; ++x)
-            block.bytes.push_back(static_cast<std::uint8_t>(map.at(x, y) & 0xFF));
+    block.bytes = MapFileBytes(map);
     return block;
 }
 

@@ -130,7 +130,7 @@ TEST(ConvertCli, ReportsBadInputAndLeavesNoOutput) {
          "short.map: it holds 959 cells, and a 40 x 24 map has 960 (give its size with --map)"},
         {{"small.prg", "out.s"}, "small.prg: too short for a PRG file"},
         {{"in.fnt", "no/such/folder/out.s"},
-         "no/such/folder/out.s: cannot write it: No such file or directory"},
+         "no/such/folder/out.s: cannot write it: no file can be made in its folder"},
     };
     for (const Case& c : cases) {
         const auto run = RunConvert(folder, c.args);
@@ -147,7 +147,8 @@ TEST(ConvertCli, GlyphsRoundTripThroughEveryBinaryFormat) {
     const std::vector<std::vector<std::string>> steps = {
         {"in.fnt", "a.psf"},
         {"a.psf", "b.prg"},
-        {"b.prg", "c.png"},
+        {"b.prg", "c.bmp"},
+        {"c.bmp", "c.png"},
         {"--ink", "6C5EB5", "--paper", "352879", "c.png", "d.png"},
         {"--ink", "6C5EB5", "--paper", "352879", "d.png", "e.bin"},
         {"e.bin", "out.fnt"},
@@ -162,6 +163,7 @@ TEST(ConvertCli, GlyphsRoundTripThroughEveryBinaryFormat) {
     ASSERT_TRUE(psf.ok());
     EXPECT_EQ(psf.value->glyphs, charset);
     EXPECT_EQ(test::ReadAll(folder / "b.prg"), EncodePrg(0x2000, charset));
+    EXPECT_EQ(test::ReadAll(folder / "c.bmp").size(), 196662u);  // as "Characters image" saves it
 }
 
 TEST(ConvertCli, GlyphsGoWhereFirstSaysAndTheGlyphsReadAreWritten) {
