@@ -5,7 +5,7 @@
 #include <zlib.h>
 
 #include "files/picture_import.h"
-#include "scratch_folder.h"
+#include "tool_run.h"
 
 namespace pixlore {
 namespace {
@@ -60,7 +60,7 @@ TEST(PictureDecode, EveryBmpAndPngLayoutGivesThePattern) {
         {"palette2-interlaced.png", kRgb4},
     };
     for (const auto& [name, colours] : cases) {
-        const auto picture = DecodePicture(test::ReadAll(PicturePath(name)));
+        const auto picture = DecodePicture(testing::ReadBytes(PicturePath(name)));
         ASSERT_TRUE(picture.ok()) << name << ": " << picture.reason;
         ASSERT_EQ(picture.value->width(), 13) << name;
         ASSERT_EQ(picture.value->height(), 7) << name;
@@ -95,9 +95,9 @@ std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> b, std::size_t size) {
 }
 
 TEST(PictureDecode, RefusesDamagedAndUnsupportedPictures) {
-    const auto bmp = test::ReadAll(PicturePath("bmp24.bmp"));
-    const auto png = test::ReadAll(PicturePath("rgb8.png"));
-    const auto bmp8 = test::ReadAll(PicturePath("bmp8.bmp"));
+    const auto bmp = testing::ReadBytes(PicturePath("bmp24.bmp"));
+    const auto png = testing::ReadBytes(PicturePath("rgb8.png"));
+    const auto bmp8 = testing::ReadBytes(PicturePath("bmp8.bmp"));
     struct Case {
         const char* what;
         std::vector<std::uint8_t> file;

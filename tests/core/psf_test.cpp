@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "tool_run.h"
 
 namespace pixlore {
 namespace {
@@ -168,7 +168,7 @@ TEST(Psf, EveryShipped8x8ConsoleFontLoads) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         if (name.find(".psf") == std::string::npos) continue;
-        const auto font = DecodePsf(test::ReadAll(entry.path().string()));
+        const auto font = DecodePsf(testing::ReadBytes(entry.path().string()));
         if (!font.ok()) {
             EXPECT_NE(font.reason.find("only fonts of 8 x 8 pixels"), std::string::npos)
                 << name << ": " << font.reason;
@@ -192,18 +192,18 @@ TEST(Psf, EveryShipped8x8ConsoleFontLoads) {
 }
 
 TEST(Psf, KbdReadsWhatWeWriteWithoutComplaint) {
-    if (!test::HaveTool("psfxtable")) GTEST_SKIP() << "kbd's psfxtable is not installed";
-    test::ScratchFolder folder;
+    if (!testing::HaveTool("psfxtable")) GTEST_SKIP() << "kbd's psfxtable is not installed";
+    testing::TempFolder folder;
     Charset charset{};
     for (int i = 0; i < kCharsetBytes; ++i)
         charset[i] = static_cast<std::uint8_t>(i * 29);
-    test::WriteAll(folder / "ours.psf", EncodePsf1(charset));
+    testing::WriteBytes(folder / "ours.psf", EncodePsf1(charset));
     const std::string command = "psfxtable -i '" + folder / "ours.psf" + "' -o '" +
                                 folder / "copy.psf" + "' >'" + folder / "log.txt" + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0);
-    const Bytes log = test::ReadAll(folder / "log.txt");
+    const Bytes log = testing::ReadBytes(folder / "log.txt");
     EXPECT_TRUE(log.empty()) << std::string(log.begin(), log.end());
-    const auto copy = DecodePsf(test::ReadAll(folder / "copy.psf"));
+    const auto copy = DecodePsf(testing::ReadBytes(folder / "copy.psf"));
     ASSERT_TRUE(copy.ok()) << copy.reason;
     EXPECT_TRUE(std::equal(charset.begin(), charset.end(), copy.value->glyphs.begin()));
 }

@@ -5,15 +5,15 @@
 #include "files/assembler_source.h"
 #include "files/c_source.h"
 #include "files/export_block.h"
-#include "scratch_folder.h"
+#include "tool_run.h"
 
 namespace pixlore {
 namespace {
 
-using test::HaveTool;
-using test::ReadAll;
-using test::ScratchFolder;
-using test::WriteAll;
+using testing::HaveTool;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteText;
 
 // Every byte value, in an order that is neither sorted nor repeating within a glyph.
 Charset KnownCharset() {
@@ -67,15 +67,14 @@ std::string Describe(const Assembler& a) {
 }
 
 void ExpectAssemblesTo(const Assembler& a, const ByteBlock& block, const std::string& label) {
-    ScratchFolder folder;
+    TempFolder folder;
     SourceOptions options{a.directive, a.values, label};
-    WriteAll(folder / "in.asm", a.prologue + AssemblerSource(block, options));
-    const std::string command =
-        "cd '" + folder.path().string() + "' && (" + a.command + ") >log.txt 2>&1";
+    WriteText(folder / "in.asm", a.prologue + AssemblerSource(block, options));
+    const std::string command = "cd '" + folder.path() + "' && (" + a.command + ") >log.txt 2>&1";
     const int status = std::system(command.c_str());
-    const std::vector<std::uint8_t> log = ReadAll(folder / "log.txt");
+    const std::vector<std::uint8_t> log = ReadBytes(folder / "log.txt");
     ASSERT_EQ(status, 0) << Describe(a) << ":\n" << std::string(log.begin(), log.end());
-    EXPECT_EQ(ReadAll(folder / "out.bin"), block.bytes) << Describe(a);
+    EXPECT_EQ(ReadBytes(folder / "out.bin"), block.bytes) << Describe(a);
 }
 
 TEST(RealAssemblers, AssembleTheGlyphsAndTheMapToTheSameBytes) {
@@ -92,26 +91,26 @@ TEST(RealAssemblers, AssembleTheGlyphsAndTheMapToTheSameBytes) {
 
 TEST(RealCompiler, CompilesWithWarningsAsErrorsToTheSameArray) {
     if (!HaveTool("cc")) GTEST_SKIP() << "no C compiler";
-    ScratchFolder folder;
+    TempFolder folder;
     const ByteBlock glyphs = GlyphBlock(KnownCharset(), {0, 255});
     const ByteBlock map = MapBlock(KnownMap());
-    WriteAll(folder / "glyphs.h", CSource(glyphs, "glyphs"));
-    WriteAll(folder / "map.h", CSource(map, "screen"));
-    WriteAll(folder / "main.c",
-             "#include <stdio.h>\n#include \"glyphs.h\"\n#include \"map.h\"\n"
-             "_Static_assert(sizeof glyphs == GLYPHS_COUNT, \"count\");\n"
-             "_Static_assert(sizeof screen == SCREEN_COUNT, \"count\");\n"
-             "int main(void) {\n"
-             "    fwrite(glyphs, 1, GLYPHS_COUNT, stdout);\n"
-             "    fwrite(screen, 1, SCREEN_COUNT, stdout);\n"
-             "    return 0;\n}\n");
-    const std::string command = "cd '" + folder.path().string() +
+    WriteText(folder / "glyphs.h", CSource(glyphs, "glyphs"));
+    WriteText(folder / "map.h", CSource(map, "screen"));
+    WriteText(folder / "main.c",
+              "#include <stdio.h>\n#include \"glyphs.h\"\n#include \"map.h\"\n"
+              "_Static_assert(sizeof glyphs == GLYPHS_COUNT, \"count\");\n"
+              "_Static_assert(sizeof screen == SCREEN_COUNT, \"count\");\n"
+              "int main(void) {\n"
+              "    fwrite(glyphs, 1, GLYPHS_COUNT, stdout);\n"
+              "    fwrite(screen, 1, SCREEN_COUNT, stdout);\n"
+              "    return 0;\n}\n");
+    const std::string command = "cd '" + folder.path() +
                                 "' && cc -std=c11 -Wall -Wextra -Werror -pedantic -o dump main.c "
                                 ">log.txt 2>&1 && ./dump >out.bin";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::vector<std::uint8_t> expected = glyphs.bytes;
     expected.insert(expected.end(), map.bytes.begin(), map.bytes.end());
-    EXPECT_EQ(ReadAll(folder / "out.bin"), expected);
+    EXPECT_EQ(ReadBytes(folder / "out.bin"), expected);
 }
 
 }  // namespace
