@@ -5,6 +5,7 @@
 #include "app/editor.h"
 #include "files/file_names.h"
 #include "files/picture_import.h"
+#include "files/prg.h"
 #include "files/psf.h"
 #include "files/whole_file.h"
 
@@ -29,10 +30,17 @@ void Editor::ExportSource(ExportFormat format) {
     settings.format = format;
     if (!dialogs_.exportOptions(settings)) return;
     state_.lastExport = settings;
+    const CodeRange range = RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
+    const std::vector<std::uint8_t> bytes =
+        ExportBytes(settings, state_.charset, range, state_.map, "");
+    // A program file whose bytes run past the top of memory cannot be loaded.
+    if (settings.format == ExportFormat::Prg && !DecodePrg(bytes).ok()) {
+        dialogs_.message("Save File", "out of size");
+        return;
+    }
     const std::string chosen = chooseExportName(ExportFilters(settings.format));
     if (chosen.empty()) return;
     const std::string name = WithExportExtension(chosen, settings.format);
-    const CodeRange range = RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
     saveFile(name, ExportBytes(settings, state_.charset, range, state_.map, name));
 }
 

@@ -191,7 +191,7 @@ Problem Run(const Options& o, std::ostream& out, std::ostream& err) {
     if (Problem p = Formats(o, inFormat, outFormat); p.code != kSuccess) return p;
     Content content;
     if (Problem p = ReadContent(o, inFormat, content, err); p.code != kSuccess) return p;
-    if (o.loadAddress) {
+    if (o.loadAddress && outFormat == Format::Prg) {
         const std::size_t size = OutputBytes(o, Format::Fnt, content).size();
         if (*o.loadAddress + size > 0x10000)
             return Usage("the data does not fit in memory from load address " +

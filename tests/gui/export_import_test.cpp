@@ -172,6 +172,22 @@ class ExportImportTest : public QObject {
         QCOMPARE(editor.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(editor.dialogs.messages[0].title, std::string("Save file"));
         QCOMPARE(editor.dialogs.messages[0].text, "File Error:" + missing + ".c");
+
+        // A program file that would run past the top of memory is refused before the dialog.
+        ExportSettings high = Settings(ExportWhat::AllGlyphs, ExportFormat::Prg);
+        high.loadAddress = 0xF801;
+        editor.dialogs.exportAnswers.push_back(high);
+        editor->DispatchCommand(Command::ExportPrg);
+        QCOMPARE(editor.dialogs.saveRequests.size(), std::size_t(2));
+        QCOMPARE(editor.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(editor.dialogs.messages[1].title, std::string("Save File"));
+        QCOMPARE(editor.dialogs.messages[1].text, std::string("out of size"));
+        high.loadAddress = 0xF800;
+        editor.dialogs.exportAnswers.push_back(high);
+        editor.dialogs.saveAnswers.push_back({dir.path().toStdString() + "/top.prg", 0});
+        editor->DispatchCommand(Command::ExportPrg);
+        QCOMPARE(editor.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(ReadAll(dir.path().toStdString() + "/top.prg").size(), std::size_t(2050));
     }
 
     // A console font is laid from the current character on, as much as fits, and shown.
