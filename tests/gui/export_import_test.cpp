@@ -214,6 +214,12 @@ class ExportImportTest : public QObject {
         for (int x = 0; x < 8; ++x)
             QCOMPARE(shown.at(8 * 16 + 2 * x + 1, 12 * 16 + 1),
                      (font[0] & (0x80 >> x)) ? kWhite : kBlack);
+
+        // The import is one step of the history.
+        QVERIFY(Choose(editor, {"Edit", "Undo"}));
+        QVERIFY(std::all_of(now.begin(), now.end(), [](auto b) { return b == 0x81; }));
+        QVERIFY(Choose(editor, {"Edit", "Redo"}));
+        QVERIFY(std::equal(now.begin() + 200 * 8, now.end(), font.begin()));
     }
 
     void refusedImportsChangeNothing() {
