@@ -9,6 +9,11 @@
 namespace pixlore {
 namespace {
 
+Menu::PopupAnswer& PopupAnswerHook() {
+    static Menu::PopupAnswer answer;
+    return answer;
+}
+
 void ReportCommand(const EventSink& sink, int id) {
     Event e;
     e.kind = EventKind::MenuCommand;
@@ -85,9 +90,14 @@ int Menu::checked(int id) const {
 
 std::optional<int> Menu::popup(QPoint pointerOnScreen) {
     if (!popup_) return std::nullopt;
+    if (const PopupAnswer& answer = PopupAnswerHook()) return answer(*popup_);
     const QAction* chosen = popup_->exec(pointerOnScreen - QPoint(1, 1));
     if (!chosen || !chosen->data().isValid()) return std::nullopt;
     return chosen->data().toInt();
+}
+
+void Menu::SetPopupAnswer(PopupAnswer answer) {
+    PopupAnswerHook() = std::move(answer);
 }
 
 namespace {

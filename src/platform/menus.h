@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -48,6 +49,12 @@ class Menu {
     // Shows a popup with its top-left corner one pixel left of and above the pointer and
     // waits for it to close: the chosen id, or nothing when it was dismissed.
     std::optional<int> popup(QPoint pointerOnScreen);
+
+    // While set, every popup is answered by this instead of being shown: given the menu, the
+    // id of the item to choose or nothing to dismiss it. Headless runs have no user to click
+    // a popup, and a shown one would block them for good.
+    using PopupAnswer = std::function<std::optional<int>(const QMenu& menu)>;
+    static void SetPopupAnswer(PopupAnswer answer);
 
     QMenuBar* menuBar() const { return bar_; }
     QMenu* popupMenu() const { return popup_; }
