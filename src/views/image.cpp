@@ -11,9 +11,33 @@ struct Span {
     bool empty() const { return x0 >= x1 || y0 >= y1; }
 };
 
-Span Clip(const Image& image, int x, int y, int w, int h) {
-    return {std::max(x, 0), std::max(y, 0), std::min(x + w, image.width()),
-            std::min(y + h, image.height())};
+// Pointer positions reach the drawing as they came, so a rectangle may lie anywhere in the
+// range of int and reach past it: its edges are worked out in 64 bits.
+using Wide = long long;
+
+int ClampTo(Wide v, int limit) {
+    return static_cast<int>(std::clamp<Wide>(v, 0, limit));
+}
+
+Span Clip(const Image& image, Wide x, Wide y, Wide w, Wide h) {
+    return {ClampTo(x, image.width()), ClampTo(y, image.height()), ClampTo(x + w, image.width()),
+            ClampTo(y + h, image.height())};
+}
+
+void Fill(Image& image, Wide x, Wide y, Wide w, Wide h, Colour colour) {
+    const Span s = Clip(image, x, y, w, h);
+    if (s.empty()) return;
+    const Pixel p = PixelOf(colour);
+    for (int row = s.y0; row < s.y1; ++row)
+        std::fill(image.row(row) + s.x0, image.row(row) + s.x1, p);
+}
+
+void Draw(Image& target, const Image& source, Wide x, Wide y) {
+    const Span s = Clip(target, x, y, source.width(), source.height());
+    if (s.empty()) return;
+    for (int row = s.y0; row < s.y1; ++row)
+        std::memcpy(target.row(row) + s.x0, source.row(static_cast<int>(row - y)) + (s.x0 - x),
+                    static_cast<std::size_t>(s.x1 - s.x0) * sizeof(Pixel));
 }
 
 }  // namespace
@@ -25,19 +49,15 @@ Image::Image(int width, int height, Colour fill)
       pixels_(static_cast<std::size_t>(width_) * height_, PixelOf(fill)) {}
 
 void FillRect(Image& image, int x, int y, int w, int h, Colour colour) {
-    const Span s = Clip(image, x, y, w, h);
-    if (s.empty()) return;
-    const Pixel p = PixelOf(colour);
-    for (int row = s.y0; row < s.y1; ++row)
-        std::fill(image.row(row) + s.x0, image.row(row) + s.x1, p);
+    Fill(image, x, y, w, h, colour);
 }
 
 void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour) {
     if (w <= 0 || h <= 0) return;
-    FillRect(image, x, y, w, 1, colour);
-    FillRect(image, x, y + h - 1, w, 1, colour);
-    FillRect(image, x, y + 1, 1, h - 2, colour);
-    FillRect(image, x + w - 1, y + 1, 1, h - 2, colour);
+    Fill(image, x, y, w, 1, colour);
+    Fill(image, x, Wide{y} + h - 1, w, 1, colour);
+    Fill(image, x, Wide{y} + 1, 1, Wide{h} - 2, colour);
+    Fill(image, Wide{x} + w - 1, Wide{y} + 1, 1, Wide{h} - 2, colour);
 }
 
 void SetPixel(Image& image, int x, int y, Colour colour) {
@@ -46,16 +66,12 @@ void SetPixel(Image& image, int x, int y, Colour colour) {
 }
 
 void DrawImage(Image& target, const Image& source, int x, int y) {
-    const Span s = Clip(target, x, y, source.width(), source.height());
-    if (s.empty()) return;
-    for (int row = s.y0; row < s.y1; ++row)
-        std::memcpy(target.row(row) + s.x0, source.row(row - y) + (s.x0 - x),
-                    static_cast<std::size_t>(s.x1 - s.x0) * sizeof(Pixel));
+    Draw(target, source, x, y);
 }
 
 Image CopyRect(const Image& source, int x, int y, int w, int h) {
     Image copy(w, h);
-    DrawImage(copy, source, -x, -y);
+    Draw(copy, source, -Wide{x}, -Wide{y});
     return copy;
 }
 
