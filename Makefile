@@ -7,7 +7,7 @@ FILE       ?=
 
 CMAKE_FLAGS = -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: deps build run test test-plain test-asan bench format clean
+.PHONY: deps build run test test-plain test-asan bench fuzz format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -38,8 +38,13 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target pixlore_bench
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/pixlore_bench
 
+# Each libFuzzer target for FUZZ_SECONDS (300) seconds, e.g. make fuzz FUZZ_SECONDS=60.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	JOBS=$(JOBS) scripts/fuzz.sh
+
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) build-fuzz

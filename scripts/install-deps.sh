@@ -1,10 +1,15 @@
 #!/bin/sh
 # Installs what the build, the tests and the benchmarks need, from Debian's packages only.
-# Quiet and quick when everything is already there.
+# Quiet and quick when everything is already there. With --fuzz, also clang and its libFuzzer
+# and sanitizer runtimes for `make fuzz`.
 set -eu
 
 packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
 libbenchmark-dev clang-format zlib1g-dev kbd console-data cc65 acme pasmo nasm"
+if [ "${1:-}" = "--fuzz" ]; then
+    shift
+    packages="$packages clang libclang-rt-14-dev"
+fi
 [ $# -gt 0 ] && packages="$packages $*"
 
 missing=""

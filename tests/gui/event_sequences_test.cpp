@@ -1,0 +1,102 @@
+// The random event sequences of the fuzz target, run with fixed seeds and over the kept
+// corpus, so that every build catches what the fuzzer once found.
+#include <QTest>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "app/ids.h"
+#include "fuzz/driver/event_run.h"
+
+using namespace pixlore;
+
+namespace {
+
+Event On(int control, CanvasEventType type, int x, int y, int buttons = 0) {
+    Event e;
+    e.kind = EventKind::ControlEvent;
+    e.control = control;
+    e.type = type;
+    e.MouseX = x;
+    e.MouseY = y;
+    e.Buttons = buttons;
+    return e;
+}
+
+// What the fuzzer found, each as the shortest story that shows it.
+struct Finding {
+    const char* name;
+    std::vector<Event> events;
+};
+
+std::vector<Finding> Findings() {
+    using T = CanvasEventType;
+    return {
+        {"hover outline at the far end of the integers",
+         {On(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX),
+          On(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN)}},
+        {"drag frame at the far end of the integers",
+         {On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          On(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
+          On(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)}},
+    };
+}
+
+QByteArray Story(const fuzz::RunReport& report) {
+    std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
+    for (const std::string& line : report.recent)
+        story += "\n  " + line;
+    return QByteArray::fromStdString(story);
+}
+
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+class EventSequencesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fixedSeeds() {
+        std::mt19937 random(20261206);
+        for (int run = 0; run < 24; ++run) {
+            std::vector<std::uint8_t> bytes(1500);
+            for (std::uint8_t& b : bytes)
+                b = static_cast<std::uint8_t>(random());
+            const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
+            QVERIFY2(report.failure.empty(), Story(report).constData());
+            QVERIFY(report.events > 0);
+        }
+    }
+
+    void fuzzFindings() {
+        for (const Finding& finding : Findings()) {
+            const fuzz::RunReport report = fuzz::RunEvents(finding.events);
+            QVERIFY2(report.failure.empty(),
+                     (std::string(finding.name) + ": " + Story(report).toStdString()).c_str());
+            QCOMPARE(report.events, int(finding.events.size()) + 1);  // and the start-up
+        }
+    }
+
+    void keptCorpus() {
+        int inputs = 0;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/editor_events")) {
+            const std::vector<std::uint8_t> bytes = ReadAll(entry.path());
+            const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
+            QVERIFY2(
+                report.failure.empty(),
+                (entry.path().filename().string() + ": " + Story(report).toStdString()).c_str());
+            ++inputs;
+        }
+        QVERIFY(inputs > 0);
+    }
+};
+
+QTEST_MAIN(EventSequencesTest)
+#include "event_sequences_test.moc"
