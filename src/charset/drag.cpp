@@ -26,8 +26,10 @@ bool EndDrag(Drag& drag, Charset& charset, int x, int y, DropMode mode) {
     if (drag.DragState != 1) return false;
     drag.DragState = 0;
     const Cell cell = CellUnder(x, y);
+    // Off the grid no glyph has a code, and a release far off it would overflow one.
+    if (!InGrid(cell)) return false;
     drag.DragTarget = cell.y * 16 + cell.x;
-    if (drag.DragTarget == drag.DragSource || !InGrid(cell)) return false;
+    if (drag.DragTarget == drag.DragSource) return false;
     std::uint8_t* source = GlyphAt(charset, drag.DragSource);
     std::uint8_t* target = GlyphAt(charset, drag.DragTarget);
     for (int r = 0; r < kGlyphBytes; ++r) {

@@ -41,6 +41,11 @@ std::vector<Finding> Findings() {
          {On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
           On(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
           On(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)}},
+        {"drop at the far end of the integers",
+         {On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          On(CharsetCanvas, T::LeftButtonUp, INT_MIN, INT_MIN),
+          On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          On(CharsetCanvas, T::LeftButtonUp, INT_MAX, INT_MAX)}},
     };
 }
 
