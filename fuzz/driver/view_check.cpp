@@ -114,9 +114,13 @@ std::string CheckMapCanvas(Editor& editor, Feedback& feedback) {
         return {};
     }
     if (!feedback.mapHover) return "map canvas is stale";
-    Image outlined = fresh;
-    DrawMapHoverOutline(outlined, *feedback.mapHover);
-    if (SameActiveArea(shown, outlined, s.map)) return {};
+    // The outline goes on the fresh render for the comparison and comes off again after.
+    const Cell cell = *feedback.mapHover;
+    const Image under = CopyRect(fresh, 16 * cell.x, 16 * cell.y, 16, 16);
+    DrawMapHoverOutline(fresh, cell);
+    const bool same = SameActiveArea(shown, fresh, s.map);
+    DrawImage(fresh, under, 16 * cell.x, 16 * cell.y);
+    if (same) return {};
     return "map canvas is neither the map nor the map with the last hover outline";
 }
 
