@@ -306,12 +306,14 @@ std::optional<int> EventRun::answerPopup(const QMenu& menu) {
     std::vector<int> ids;
     for (const QAction* action : menu.actions())
         if (action->data().isValid()) ids.push_back(action->data().toInt());
+    // 0, also past the end of the input, dismisses the popup.
     const int pick = in_.below(static_cast<int>(ids.size()) + 1);
-    if (pick == static_cast<int>(ids.size())) return std::nullopt;  // dismissed
-    recent_.push_back("  popup answers " + std::to_string(ids[pick]));
-    if (ids[pick] == Command::SetBeginRange || ids[pick] == Command::SetEndRange)
+    if (pick == 0) return std::nullopt;
+    const int id = ids[pick - 1];
+    recent_.push_back("  popup answers " + std::to_string(id));
+    if (id == Command::SetBeginRange || id == Command::SetEndRange)
         expected_.rangeLabelsWritten = true;
-    return ids[pick];
+    return id;
 }
 
 void EventRun::send(const Event& event) {

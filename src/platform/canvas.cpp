@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/key_codes.h"
@@ -56,6 +57,10 @@ void Canvas::present() {
 }
 
 QPoint Canvas::screenPosition(int x, int y) const {
+    // A position handed in from anywhere in the range of int is held to the control's edges,
+    // which every real click lies within, before anything is added to it.
+    x = std::clamp(x, -border_, surface_.width() + border_);
+    y = std::clamp(y, -border_, surface_.height() + border_);
     return mapToGlobal(QPoint(x + border_, y + border_));
 }
 
