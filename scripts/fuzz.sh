@@ -6,12 +6,14 @@
 #
 #   FUZZ_SECONDS  seconds per target (300)
 #   FUZZ_DIR      build folder (build-fuzz)
+#   FUZZ_TARGETS  which targets to run (editor_events file_formats)
 #   JOBS          parallel compile jobs (2)
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-300}
 dir=${FUZZ_DIR:-build-fuzz}
 jobs=${JOBS:-2}
+targets=${FUZZ_TARGETS:-editor_events file_formats}
 
 CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXLORE_FUZZ=ON >/dev/null
 cmake --build "$dir" -j "$jobs" --target editor_events_fuzz file_formats_fuzz
@@ -22,7 +24,7 @@ scratch=${TMPDIR:-/tmp}
 
 status=0
 summary=""
-for target in editor_events file_formats; do
+for target in $targets; do
     corpus="$dir/corpus/$target"
     findings="$dir/findings/$target"
     log="$dir/$target.log"
