@@ -20,6 +20,7 @@ class SilentDialogs : public Dialogs {
     FileChoice saveFile(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    bool exportOptions(ExportSettings&) override { return false; }
 };
 
 struct Bench {
@@ -33,17 +34,6 @@ struct Bench {
         editor.RefreshViews();
     }
 };
-
-Event CanvasEvent(int control, CanvasEventType type, int x, int y, int buttons) {
-    Event e;
-    e.kind = EventKind::ControlEvent;
-    e.control = control;
-    e.type = type;
-    e.MouseX = x;
-    e.MouseY = y;
-    e.Buttons = buttons;
-    return e;
-}
 
 void MapPaintMove(benchmark::State& state) {
     Bench bench;

@@ -75,18 +75,6 @@ int KeyCode(ByteSource& in) {
     }
 }
 
-Event CanvasEvent(int control, CanvasEventType type, int x, int y, int buttons, int key = 0) {
-    Event e;
-    e.kind = EventKind::ControlEvent;
-    e.control = control;
-    e.type = type;
-    e.MouseX = x;
-    e.MouseY = y;
-    e.Buttons = buttons;
-    e.Key = key;
-    return e;
-}
-
 // Unsets the popup answer however the run ends.
 struct PopupAnswerScope {
     explicit PopupAnswerScope(Menu::PopupAnswer answer) { Menu::SetPopupAnswer(std::move(answer)); }

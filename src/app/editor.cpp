@@ -37,7 +37,6 @@ Editor::~Editor() {
 }
 
 void Editor::start() {
-    state_ = EditorState{};
     state_.LastDirectory = WithTrailingSlash(options_.currentDirectory);
 
     auto sink = [this](const Event& e) { dispatch(e); };

@@ -38,7 +38,7 @@ class Editor {
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Start-up: sets up the state, opens the windows, draws the first views.
+    // Start-up, once per editor: sets up the state, opens the windows, draws the first views.
     void start();
 
     // Hands one event to its owner.

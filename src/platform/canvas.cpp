@@ -73,15 +73,10 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
-    Event e;
-    e.kind = EventKind::ControlEvent;
-    e.control = control_;
-    e.type = type;
-    e.MouseX = static_cast<int>(std::floor(position.x())) - border_;
-    e.MouseY = static_cast<int>(std::floor(position.y())) - border_;
-    e.Buttons = ButtonsOf(buttons);
-    e.Key = key;
-    if (sink_) sink_(e);
+    if (sink_)
+        sink_(CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
+                          static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons),
+                          key));
 }
 
 void Canvas::onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons) {

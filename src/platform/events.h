@@ -46,6 +46,20 @@ struct Event {
     std::string text;  // FilesDropped: the names joined by line feeds
 };
 
+// A canvas event as a canvas reports it.
+inline Event CanvasEvent(int control, CanvasEventType type, int x, int y, int buttons = 0,
+                         int key = 0) {
+    Event e;
+    e.kind = EventKind::ControlEvent;
+    e.control = control;
+    e.type = type;
+    e.MouseX = x;
+    e.MouseY = y;
+    e.Buttons = buttons;
+    e.Key = key;
+    return e;
+}
+
 using EventSink = std::function<void(const Event&)>;
 
 }  // namespace pixlore

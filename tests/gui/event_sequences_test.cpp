@@ -11,17 +11,6 @@ using namespace pixlore;
 
 namespace {
 
-Event On(int control, CanvasEventType type, int x, int y, int buttons = 0) {
-    Event e;
-    e.kind = EventKind::ControlEvent;
-    e.control = control;
-    e.type = type;
-    e.MouseX = x;
-    e.MouseY = y;
-    e.Buttons = buttons;
-    return e;
-}
-
 // What the fuzzer found, each as the shortest story that shows it.
 struct Finding {
     const char* name;
@@ -32,20 +21,20 @@ std::vector<Finding> Findings() {
     using T = CanvasEventType;
     return {
         {"hover outline at the far end of the integers",
-         {On(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX),
-          On(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN)}},
+         {CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX),
+          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN)}},
         {"drag frame at the far end of the integers",
-         {On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          On(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
-          On(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)}},
+         {CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
+          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)}},
         {"popup menu at the far end of the integers",
-         {On(CharsetCanvas, T::RightClick, INT_MAX, INT_MAX),
-          On(CharsetCanvas, T::RightClick, INT_MIN, INT_MIN)}},
+         {CanvasEvent(CharsetCanvas, T::RightClick, INT_MAX, INT_MAX),
+          CanvasEvent(CharsetCanvas, T::RightClick, INT_MIN, INT_MIN)}},
         {"drop at the far end of the integers",
-         {On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          On(CharsetCanvas, T::LeftButtonUp, INT_MIN, INT_MIN),
-          On(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          On(CharsetCanvas, T::LeftButtonUp, INT_MAX, INT_MAX)}},
+         {CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MIN, INT_MIN),
+          CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
+          CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MAX, INT_MAX)}},
     };
 }
 
