@@ -7,7 +7,7 @@
 #include "charset/drag.h"
 #include "charset/palette.h"
 #include "charset/selection.h"
-#include "files/export_settings.h"
+#include "formats/export_settings.h"
 #include "views/charset_view.h"
 #include "views/image.h"
 

@@ -4,9 +4,9 @@
 
 #include "app/editor.h"
 #include "files/file_names.h"
-#include "files/picture_import.h"
-#include "files/prg.h"
-#include "files/psf.h"
+#include "formats/picture_import.h"
+#include "formats/prg.h"
+#include "formats/psf.h"
 #include "files/whole_file.h"
 
 namespace pixlore {

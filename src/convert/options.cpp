@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "files/identifier.h"
+#include "formats/identifier.h"
 
 namespace pixlore::convert {
 

@@ -6,7 +6,7 @@
 #include "charset/palette.h"
 #include "charset/range.h"
 #include "convert/formats.h"
-#include "files/assembler_source.h"
+#include "formats/assembler_source.h"
 #include "files/decoded.h"
 
 namespace pixlore::convert {

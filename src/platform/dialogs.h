@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/export_settings.h"
+#include "formats/export_settings.h"
 
 namespace pixlore {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "files/identifier.h"
+#include "formats/identifier.h"
 
 namespace pixlore {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "files/export_settings.h"
+#include "formats/export_settings.h"
 
 class QComboBox;
 class QLineEdit;

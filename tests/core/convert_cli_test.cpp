@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "charset/charset.h"
-#include "files/prg.h"
-#include "files/psf.h"
+#include "formats/prg.h"
+#include "formats/psf.h"
 #include "tool_run.h"
 
 namespace pixlore {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "files/picture_import.h"
+#include "formats/picture_import.h"
 #include "tool_run.h"
 
 namespace pixlore {

@@ -1,4 +1,4 @@
-#include "files/picture_import.h"
+#include "formats/picture_import.h"
 
 #include <gtest/gtest.h>
 

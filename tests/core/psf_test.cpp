@@ -1,4 +1,4 @@
-#include "files/psf.h"
+#include "formats/psf.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -2,9 +2,9 @@
 // exactly the bytes we exported. A tool that is not installed skips its cases.
 #include <gtest/gtest.h>
 
-#include "files/assembler_source.h"
-#include "files/c_source.h"
-#include "files/export_block.h"
+#include "formats/assembler_source.h"
+#include "formats/c_source.h"
+#include "formats/export_block.h"
 #include "tool_run.h"
 
 namespace pixlore {

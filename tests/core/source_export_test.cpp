@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "files/assembler_source.h"
-#include "files/c_source.h"
-#include "files/export_block.h"
-#include "files/identifier.h"
+#include "formats/assembler_source.h"
+#include "formats/c_source.h"
+#include "formats/export_block.h"
+#include "formats/identifier.h"
 
 namespace pixlore {
 namespace {

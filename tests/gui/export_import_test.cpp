@@ -7,9 +7,9 @@
 #include <iterator>
 
 #include "app/ids.h"
-#include "files/png_encode.h"
-#include "files/prg.h"
-#include "files/psf.h"
+#include "formats/png_encode.h"
+#include "formats/prg.h"
+#include "formats/psf.h"
 #include "gui/support/editor_fixture.h"
 #include "gui/support/menu_items.h"
 #include "history/document.h"

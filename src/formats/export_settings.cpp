@@ -1,10 +1,10 @@
-#include "files/export_settings.h"
+#include "formats/export_settings.h"
 
-#include "files/c_source.h"
-#include "files/export_block.h"
+#include "formats/c_source.h"
+#include "formats/export_block.h"
 #include "files/file_names.h"
-#include "files/identifier.h"
-#include "files/prg.h"
+#include "formats/identifier.h"
+#include "formats/prg.h"
 
 namespace pixlore {
 namespace {

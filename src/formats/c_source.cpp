@@ -1,8 +1,8 @@
-#include "files/c_source.h"
+#include "formats/c_source.h"
 
 #include <cstdio>
 
-#include "files/identifier.h"
+#include "formats/identifier.h"
 
 namespace pixlore {
 namespace {

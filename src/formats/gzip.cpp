@@ -1,4 +1,4 @@
-#include "files/gzip.h"
+#include "formats/gzip.h"
 
 #include <zlib.h>
 

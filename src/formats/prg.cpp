@@ -1,4 +1,4 @@
-#include "files/prg.h"
+#include "formats/prg.h"
 
 namespace pixlore {
 

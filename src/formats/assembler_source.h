@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "files/export_block.h"
+#include "formats/export_block.h"
 
 namespace pixlore {
 

@@ -1,4 +1,4 @@
-#include "files/png_encode.h"
+#include "formats/png_encode.h"
 
 #include <zlib.h>
 

@@ -1,9 +1,9 @@
-#include "files/assembler_source.h"
+#include "formats/assembler_source.h"
 
 #include <array>
 #include <cstdio>
 
-#include "files/identifier.h"
+#include "formats/identifier.h"
 
 namespace pixlore {
 namespace {

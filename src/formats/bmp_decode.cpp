@@ -1,9 +1,9 @@
-#include "files/bmp_decode.h"
+#include "formats/bmp_decode.h"
 
 #include <bit>
 #include <cstdlib>
 
-#include "files/byte_reader.h"
+#include "formats/byte_reader.h"
 
 namespace pixlore {
 namespace {

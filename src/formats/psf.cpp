@@ -1,10 +1,10 @@
-#include "files/psf.h"
+#include "formats/psf.h"
 
 #include <algorithm>
 #include <string>
 
-#include "files/byte_reader.h"
-#include "files/gzip.h"
+#include "formats/byte_reader.h"
+#include "formats/gzip.h"
 
 namespace pixlore {
 namespace {

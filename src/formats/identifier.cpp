@@ -1,4 +1,4 @@
-#include "files/identifier.h"
+#include "formats/identifier.h"
 
 #include <algorithm>
 #include <array>

@@ -7,7 +7,7 @@
 #include "charmap/charmap.h"
 #include "charset/charset.h"
 #include "charset/range.h"
-#include "files/assembler_source.h"
+#include "formats/assembler_source.h"
 
 namespace pixlore {
 

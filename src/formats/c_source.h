@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/export_block.h"
+#include "formats/export_block.h"
 
 namespace pixlore {
 

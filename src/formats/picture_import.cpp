@@ -1,11 +1,11 @@
-#include "files/picture_import.h"
+#include "formats/picture_import.h"
 
 #include <string>
 #include <unordered_map>
 #include <utility>
 
-#include "files/bmp_decode.h"
-#include "files/png_decode.h"
+#include "formats/bmp_decode.h"
+#include "formats/png_decode.h"
 
 namespace pixlore {
 namespace {

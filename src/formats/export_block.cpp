@@ -1,4 +1,4 @@
-#include "files/export_block.h"
+#include "formats/export_block.h"
 
 #include "files/map_file.h"
 

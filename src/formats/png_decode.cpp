@@ -1,4 +1,4 @@
-#include "files/png_decode.h"
+#include "formats/png_decode.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "files/byte_reader.h"
+#include "formats/byte_reader.h"
 
 namespace pixlore {
 namespace {
