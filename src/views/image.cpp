@@ -59,10 +59,6 @@ void FillRect(Image& image, int x, int y, int w, int h, Colour colour) {
     Fill(image, x, y, w, h, colour, image.bounds());
 }
 
-void FillRect(Image& image, int x, int y, int w, int h, Colour colour, Rect clip) {
-    Fill(image, x, y, w, h, colour, clip);
-}
-
 void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour) {
     OutlineRect(image, x, y, w, h, colour, image.bounds());
 }

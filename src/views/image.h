@@ -62,9 +62,8 @@ class Image {
     std::vector<Pixel> pixels_;
 };
 
-// Each drawing call takes a clip rectangle too; only the pixels inside it change.
+// Given a clip rectangle, a drawing call changes only the pixels inside it.
 void FillRect(Image& image, int x, int y, int w, int h, Colour colour);
-void FillRect(Image& image, int x, int y, int w, int h, Colour colour, Rect clip);
 // The 1-pixel frame of the rectangle: rows y and y + h - 1, columns x and x + w - 1.
 void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour);
 void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour, Rect clip);
