@@ -140,8 +140,8 @@ drag_path() {
     for ((i = 1; i < moves; ++i)); do echo "$main $((20 + 7 * (i % 30))) $((40 + 5 * (i / 30 % 36)))"; done
     echo "$main 74 46"
 }
-# Strokes through all 64 cells of the glyph view, every move a new cell; left and right
-# buttons take turns, so every move sets or clears a pixel.
+# Strokes through all 64 cells of the glyph view, every move a new cell; right and left
+# buttons take turns, starting on the full-ink glyph, so every move clears or sets a pixel.
 glyph_stroke() {
     for ((i = 1; i < 64; ++i)); do
         local r=$((i / 8)) c=$((i % 8))
@@ -149,8 +149,13 @@ glyph_stroke() {
         echo "$main $((270 + 16 * c)) $((28 + 16 * r))"
     done
 }
-map_hover_path() {
-    for ((i = 0; i < moves; ++i)); do echo "$map $((8 + 16 * (i % 30))) $((8 + 16 * (i / 30 % 22)))"; done
+# STEP pixels apart along rows of the map from FIRST_ROW on: with 16 every move is a new cell,
+# with 4 every fourth, more as a hand moves.
+map_path() {
+    local step=$1 first=$2 across=$((480 / $1))
+    for ((i = 0; i < moves; ++i)); do
+        echo "$map $((8 + step * (i % across))) $((8 + 16 * (first + i / across % 22)))"
+    done
 }
 
 declare -A editor_ns server_ns ratios
@@ -164,7 +169,7 @@ record() { # case, "editor server" nanoseconds per move
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
-cases=(bare charset-hover drag-preview glyph-paint map-hover map-paint)
+cases=(bare charset-hover drag-preview glyph-paint map-hover map-paint map-hover-4px map-paint-4px)
 echo "bench-x11: $editor, $rounds rounds of $moves moves per case; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((round = 1; round <= rounds; ++round)); do
     editor_ns=() server_ns=()
@@ -175,13 +180,16 @@ for ((round = 1; round <= rounds; ++round)); do
     record charset-hover "$(charset_hover_path | measure "" "")"
     record drag-preview "$(drag_path | measure "mousemove --window $main 74 46 mousedown 1" "mouseup 1")"
     for ((stroke = 0; stroke < moves / 63; ++stroke)); do
-        button=$((stroke % 2 ? 3 : 1))
+        button=$((stroke % 2 ? 1 : 3))
         record glyph-stroke "$(glyph_stroke | measure "mousemove --window $main 270 28 mousedown $button" "mouseup $button")"
     done
     record glyph-paint "$(echo "${editor_ns[glyph-stroke]}" | median) $(echo "${server_ns[glyph-stroke]}" | median)"
     xdotool mousemove --window "$map" 8 8
-    record map-hover "$(map_hover_path | measure "" "")"
-    record map-paint "$(map_hover_path | measure "mousemove --window $map 8 8 mousedown 1" "mouseup 1")"
+    record map-hover "$(map_path 16 0 | measure "" "")"
+    record map-hover-4px "$(map_path 4 0 | measure "" "")"
+    # Each painting case on rows of its own, so that every cell it reaches changes.
+    record map-paint "$(map_path 16 0 | measure "mousemove --window $map 8 8 mousedown 1" "mouseup 1")"
+    record map-paint-4px "$(map_path 4 12 | measure "mousemove --window $map 8 200 mousedown 1" "mouseup 1")"
     xdotool mousemove --window "$main" 430 230
     record bare "$(bare_path | measure "" "")"
     stop_round
