@@ -85,6 +85,7 @@ void Editor::applySession(const Session& s) {
     state_.palette = s.palette;
     state_.map.cells = s.cells;
     const auto code = static_cast<std::uint8_t>(s.CurrentChar);
+    const bool moved = code != state_.selection.CurrentChar;
     state_.selection = {code, code % 16, code / 16};
     // Labels are rewritten only for a move, as the track bars themselves do.
     if (beginTrackBar_->value() != s.BeginRange || endTrackBar_->value() != s.EndRange) {
@@ -99,7 +100,11 @@ void Editor::applySession(const Session& s) {
     setDragMode(s.DragSwap);
     pixlore::SetMapSize(state_.map, s.MapWidth, s.MapHeight);
     if (state_.MapAvailable) mapScrollArea_->setContentSize(s.MapWidth * 16, s.MapHeight * 16);
-    afterCursorMove();
+    // The title follows the current character only when it moves, as for the user's own moves.
+    if (moved)
+        afterCursorMove();
+    else
+        RefreshViews();
 }
 
 }  // namespace pixlore
