@@ -10,10 +10,8 @@ namespace {
 
 TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
     Session sample;
-    for (std::size_t i = 0; i < sample.cells.size(); ++i)
-        sample.cells[i] = static_cast<int>(i * 7 % 256);
-    for (std::size_t i = 0; i < sample.charset.size(); ++i)
-        sample.charset[i] = static_cast<std::uint8_t>(i % 253);
+    sample.charset.front() = 0x81, sample.charset.back() = 0x7E;
+    sample.cells.front() = 255, sample.cells[CharMap::kColumns] = 1, sample.cells.back() = 130;
     sample.palette = {0x123456, 0xFEDCBA}, sample.MapWidth = 80, sample.MapHeight = 50;
     sample.CurrentChar = 200, sample.BeginRange = 17, sample.EndRange = 250;
     sample.RangeEnabled = true, sample.DragSwap = false;
@@ -31,12 +29,9 @@ TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
         {"a glyph byte changed", whole, 700, 0x5A, false, damaged},
         {"cut by one byte", whole - 1, none, 'P', false, cut},
         {"cut in the magic", 5, none, 'P', false, cut},
-        {"a byte too many", whole + 1, none, 'P', false, damaged},
         {"foreign", whole, none, 'G', true, "it is not a recovery file of pixlore"},
         {"newer version", whole, 8, 2, true, "it was written by a newer version of pixlore"},
-        {"version 0", whole, 8, 0, true, damaged},
         {"map 0 wide", whole, sizes, 0, true, damaged},
-        {"an unknown flag", whole, sizes + 5, 4, true, damaged},
         {"a cell of 256", whole, sizes + 7, 1, true, damaged},
     };
     for (const Row& r : rows) {
