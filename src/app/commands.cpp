@@ -167,6 +167,9 @@ void Editor::DispatchCommand(int id) {
         case Command::ImportPicture:
             ImportPicture();
             break;
+        case Command::RecoverLastSession:
+            RecoverLastSession();
+            break;
         default:
             break;
     }

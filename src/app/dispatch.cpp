@@ -49,6 +49,7 @@ void Editor::dispatch(const Event& event) {
         strokeOpen_ = true;
     else
         recordChange();
+    if (!quitting_) noteSessionChange();
 }
 
 void Editor::handle(const Event& event) {

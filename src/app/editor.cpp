@@ -58,6 +58,7 @@ void Editor::start() {
         std::vector<QWidget*>{mainWindow_.get(), mapWindow_.get()}, [this] { QuitProgram(); });
     qApp->installEventFilter(escapeFilter_.get());
     charsetCanvas_->setFocus();
+    startRecovery();
     // The history starts from the work as start-up left it, the command-line file included.
     history_ = History{};
     committed_ = document();
@@ -149,6 +150,7 @@ void Editor::openMapWindow() {
 void Editor::QuitProgram() {
     if (quitting_) return;
     quitting_ = true;
+    saveSessionAtQuit();
     if (options_.quit) options_.quit();
 }
 

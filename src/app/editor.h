@@ -10,6 +10,8 @@
 #include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
+#include "files/recovery_file.h"
+#include "files/recovery_writer.h"
 #include "history/document.h"
 #include "history/history.h"
 #include "platform/canvas.h"
@@ -31,6 +33,9 @@ class Editor {
         std::string currentDirectory;
         std::function<void()> quit;               // ends the event loop with exit code 0
         std::function<void(const Event&)> watch;  // sees every event before it is dispatched
+        std::string recoveryFolder;  // where the session is kept for recovery; empty: nowhere
+        bool recover = false;        // start with the last session restored
+        RecoveryWriter::Timing recoveryTiming;
     };
 
     Editor(Dialogs& dialogs, Options options);
@@ -68,6 +73,9 @@ class Editor {
     // 768, 1024 or 2048 bytes of glyphs from the current character; -1 for the map.
     void SaveGlyphsOrMap(int byteCount);
     void SaveCharsetPicture();
+    // Brings back the newest session of an editor that has ended, as one step of the history.
+    void RecoverLastSession();
+    Session session() const;
 
     EditorState& state() { return state_; }
     Window& mainWindow() { return *mainWindow_; }
@@ -123,6 +131,12 @@ class Editor {
     Document document() const;
     void restore(const Document& document);
 
+    // The recovery file, kept up to date in the background.
+    void startRecovery();
+    void noteSessionChange();
+    void saveSessionAtQuit();
+    void applySession(const Session& session);
+
     // Export and import.
     void ExportSource(ExportFormat format);
     void ExportPsfFont();
@@ -156,6 +170,11 @@ class Editor {
     Menu charsetPopup_;
     Menu mapPopup_;
     std::unique_ptr<EscapeFilter> escapeFilter_;
+    std::shared_ptr<RecoveryStore> recoveryStore_;
+    std::unique_ptr<RecoveryWriter> recoveryWriter_;
+    Session startSession_;     // as start-up left it
+    Session reportedSession_;  // as the writer last heard of it
+    bool workChanged_ = false;
 };
 
 }  // namespace pixlore

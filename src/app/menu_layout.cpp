@@ -37,6 +37,7 @@ std::vector<MenuEntry> MainMenuLayout() {
                                       E::Item(ImportPsf, "PSF font..."),
                                       E::Item(ImportPicture, "Picture (BMP, PNG)..."),
                                   }),
+                       E::Item(RecoverLastSession, "Recover last session"),
                        E::Item(Quit, "Quit"),
                    }),
         E::SubMenu("Edit",

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -28,7 +29,8 @@ std::string FolderOf(const std::string& path) {
 
 // A new, empty temporary file in folder, created with the usual permissions.
 int CreateTemporary(const std::string& folder, std::string& tempName) {
-    static unsigned counter = 0;
+    // The recovery file is saved from a thread of its own.
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempName = folder + "/.pixlore-" + std::to_string(getpid()) + "-" +
                    std::to_string(++counter) + ".tmp";

@@ -31,6 +31,7 @@ const QStringList kMainMenu = {
     "  Import",
     "    47 PSF font...",
     "    48 Picture (BMP, PNG)...",
+    "  62 Recover last session",
     "  1 Quit",
     "Edit",
     "  41 Undo\tCtrl+Z",
