@@ -35,6 +35,27 @@ bool IsPaintStroke(const Event& e) {
     }
 }
 
+// Whether the event tells that the left button came up where the canvas did not see it: a
+// popup or a dialog took the pointer, or a pointer event arrives without the button. Keys and
+// leaving carry no buttons, and the left button's own events end a drag themselves.
+bool LeftReleaseMissed(const Event& e) {
+    switch (e.type) {
+        case CanvasEventType::PointerLost:
+            return true;
+        case CanvasEventType::MouseMove:
+        case CanvasEventType::MouseEnter:
+        case CanvasEventType::RightButtonDown:
+        case CanvasEventType::RightButtonUp:
+        case CanvasEventType::RightClick:
+        case CanvasEventType::MiddleButtonDown:
+        case CanvasEventType::MiddleButtonUp:
+        case CanvasEventType::Wheel:
+            return (e.Buttons & kLeftButton) == 0;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void Editor::dispatch(const Event& event) {
@@ -102,6 +123,8 @@ void Editor::handle(const Event& event) {
 }
 
 void Editor::onCharsetCanvas(const Event& e) {
+    // Such a drag would otherwise drop onto whatever is clicked next.
+    if (LeftReleaseMissed(e) && AbandonDrag(state_.drag)) RenderCharset();
     switch (e.type) {
         case CanvasEventType::LeftClick:
             selectCharAt(e.MouseX, e.MouseY);

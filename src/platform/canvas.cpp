@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,6 +63,16 @@ QPoint Canvas::screenPosition(int x, int y) const {
     x = std::clamp(x, -border_, surface_.width() + border_);
     y = std::clamp(y, -border_, surface_.height() + border_);
     return mapToGlobal(QPoint(x + border_, y + border_));
+}
+
+bool Canvas::event(QEvent* event) {
+    // A popup menu takes the focus, which a press on the canvas gave it; a modal dialog blocks
+    // the window. Either way the release of a held button goes there.
+    const bool popup = event->type() == QEvent::FocusOut &&
+                       static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+    if (popup || event->type() == QEvent::WindowBlocked)
+        report(CanvasEventType::PointerLost, lastPosition_, Qt::NoButton);
+    return QWidget::event(event);
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {

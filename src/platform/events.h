@@ -26,6 +26,9 @@ enum class CanvasEventType {
     Wheel,
     KeyDown,
     None,  // controls other than canvases: a click, a moved track bar
+    // A popup menu or a modal dialog took the pointer, and with it the release of any button
+    // held on the canvas. Last, so that the numbers of the others stay as they were.
+    PointerLost,
 };
 
 // Mouse buttons as summed in Buttons.

@@ -82,7 +82,8 @@ void ExportDialog::updateFields() {
     address_->setEnabled(format == ExportFormat::Prg);
     label_->setEnabled(format != ExportFormat::Prg);
     const std::string label = label_->text().toStdString();
-    const bool labelOk = format == ExportFormat::Prg || label.empty() || IsIdentifier(label);
+    const bool labelOk = format == ExportFormat::Prg || label.empty() ||
+                         (format == ExportFormat::C ? IsCArrayName(label) : IsIdentifier(label));
     const bool addressOk = format != ExportFormat::Prg || ParseAddress(address_->text()) >= 0;
     ok_->setEnabled(labelOk && addressOk);
 }
