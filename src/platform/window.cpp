@@ -9,17 +9,22 @@
 namespace pixlore {
 
 Window::Window(int number, const std::string& title, int clientWidth, int clientHeight,
-               EventSink sink)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint),
+               EventSink sink, Frame frame)
+    : QMainWindow(
+          nullptr,
+          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+              (frame == Frame::Resizable ? Qt::WindowMaximizeButtonHint : Qt::WindowFlags())),
       number_(number),
       client_(new QWidget(this)),
       sink_(std::move(sink)) {
     setWindowTitle(QString::fromStdString(title));
     setCentralWidget(client_);
     new PointerRelay(client_);
-    setFixedSize(clientWidth, clientHeight);
+    if (frame == Frame::Fixed)
+        setFixedSize(clientWidth, clientHeight);
+    else
+        resize(clientWidth, clientHeight);
 }
 
 void Window::setTitle(const std::string& title) {
