@@ -101,6 +101,8 @@ void ExportDialog::explainOk(bool labelOk, bool addressOk) {
                                       "0x or in decimal)."
                                     : "");
     whyNotOk_->setVisible(!labelOk || !addressOk);
+    // The layout grows the dialog only to its minimum, which leaves a wrapped reason cut off.
+    if (isVisible()) resize(width(), layout()->totalHeightForWidth(width()));
 }
 
 ExportSettings ExportDialog::settings() const {

@@ -43,7 +43,9 @@ void Window::centreOnScreen() {
 }
 
 void Window::showActive() {
-    showNormal();
+    // Out of the minimised state; a window the user maximised stays so.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }

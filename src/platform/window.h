@@ -25,7 +25,7 @@ class Window : public QMainWindow {
     void setTitle(const std::string& title);
     std::string title() const;
     void centreOnScreen();
-    // Shows the window in its normal state and makes it the active one.
+    // Shows the window, not minimised, and makes it the active one.
     void showActive();
 
   protected:
