@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -271,8 +272,8 @@ class ExportImportTest : public QObject {
         QVERIFY(editor.state().CharsetImage == picture);
     }
 
-    // The dialog's fields map onto the settings, and it cannot be accepted with a label or an
-    // address that would give a broken file.
+    // The dialog's fields map onto the settings, and it cannot be accepted, and says why, with
+    // a label or an address that would give a broken file.
     void exportDialogFields() {
         ExportSettings start = Settings(ExportWhat::Range, ExportFormat::Assembler);
         start.directive = Directive::Defb;
@@ -301,8 +302,10 @@ class ExportImportTest : public QObject {
         dialog.directiveBox()->setCurrentText("!byte");
         dialog.labelEdit()->setText("2nd");
         QVERIFY(!dialog.okButton()->isEnabled());
+        QVERIFY(dialog.whyNotOk()->text().startsWith("The label must"));
         dialog.labelEdit()->setText("second");
         QVERIFY(dialog.okButton()->isEnabled());
+        QVERIFY(dialog.whyNotOk()->isHidden());
         s = dialog.settings();
         QCOMPARE(s.directive, Directive::AcmeByte);
         QCOMPARE(s.values, ValueStyle::ZeroX);
