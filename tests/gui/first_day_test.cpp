@@ -38,8 +38,7 @@ class FirstDayTest : public QObject {
             {Command::MapPc, {522, 394}, {1280, 800}, true, true},
             {Command::MapPc, {1300, 830}, {1280, 800}, false, false},
             {Command::MapPc, {1320, 600}, {1280, 800}, false, true},
-            {Command::MapC64, {600, 500}, {640, 400}, true, false},
-            {Command::MapZx, {522, 394}, {512, 384}, false, false}};
+            {Command::MapC64, {600, 500}, {640, 400}, true, false}};
         for (const auto& [command, window, content, hbar, vbar] : rows) {
             EditorHarness editor;
             Send(editor, command);
