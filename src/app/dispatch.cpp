@@ -1,6 +1,7 @@
 // Every event, handed to its owner.
 #include "app/editor.h"
 #include "app/ids.h"
+#include "charmap/charmap.h"
 #include "charset/cell.h"
 
 namespace pixlore {
@@ -70,6 +71,7 @@ void Editor::dispatch(const Event& event) {
         strokeOpen_ = true;
     else
         recordChange();
+    updateHistoryItems();
     if (!quitting_) noteSessionChange();
 }
 
@@ -190,12 +192,21 @@ void Editor::onMapCanvas(const Event& e) {
             showPopup(mapPopup_, *mapCanvas_, e);
             break;
         }
+        // As in tile editors, the middle button, or Control with the left one for mice
+        // without it, picks the cell's code as the current character and paints nothing.
+        case CanvasEventType::MiddleButtonDown:
+            pickMapCharAt(e.MouseX, e.MouseY);
+            break;
         case CanvasEventType::LeftButtonDown:
-            paintMapAt(e.MouseX, e.MouseY);
+            mapPickPress_ = e.Control;
+            if (mapPickPress_)
+                pickMapCharAt(e.MouseX, e.MouseY);
+            else
+                paintMapAt(e.MouseX, e.MouseY);
             break;
         case CanvasEventType::MouseMove:
             ShowMapHover(e.MouseX, e.MouseY);
-            if (e.Buttons & kLeftButton) paintMapAt(e.MouseX, e.MouseY);
+            if ((e.Buttons & kLeftButton) && !mapPickPress_) paintMapAt(e.MouseX, e.MouseY);
             break;
         default:
             break;
@@ -216,6 +227,13 @@ void Editor::showPopup(Menu& menu, const Canvas& canvas, const Event& e) {
 void Editor::paintMapAt(int x, int y) {
     const Cell cell = CellUnder(x, y);
     if (PaintMapCell(state_.map, cell.x, cell.y, state_.selection.CurrentChar)) RenderCharMap();
+}
+
+void Editor::pickMapCharAt(int x, int y) {
+    const std::optional<int> code = CodeUnderPointer(state_.map, x, y);
+    if (!code) return;
+    SelectChar(state_.selection, *code);
+    afterCursorMove();
 }
 
 void Editor::selectCharAt(int x, int y) {

@@ -119,6 +119,7 @@ class Editor {
     void setDragMode(bool swap);
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
+    void pickMapCharAt(int x, int y);
     void afterMapChange(bool changed);
 
     // The save dialog's name with the extension rule applied; empty when cancelled.
@@ -130,6 +131,7 @@ class Editor {
     void recordChange();
     Document document() const;
     void restore(const Document& document);
+    void updateHistoryItems();
 
     // The recovery file, kept up to date in the background.
     void startRecovery();
@@ -142,6 +144,8 @@ class Editor {
     void ExportPsfFont();
     void ImportPsfFont();
     void ImportPicture();
+    void ImportPrg();
+    void layImported(const std::string& name, const std::vector<std::uint8_t>& rows);
     std::string chooseExportName(const std::string& filters);
     std::string chooseImportName(const std::string& filters);
 
@@ -152,6 +156,7 @@ class Editor {
     History history_;
     Document committed_;  // the work as the history last recorded it
     bool strokeOpen_ = false;
+    bool mapPickPress_ = false;  // the left button went down on the map to pick, not to paint
 
     std::unique_ptr<Window> mainWindow_;
     std::unique_ptr<Window> mapWindow_;

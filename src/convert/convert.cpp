@@ -12,6 +12,7 @@
 #include "formats/export_block.h"
 #include "formats/gzip.h"
 #include "formats/identifier.h"
+#include "formats/lay_glyphs.h"
 #include "formats/picture_import.h"
 #include "formats/png_encode.h"
 #include "formats/prg.h"
@@ -102,13 +103,9 @@ Problem LayGlyphs(const Options& o, const std::vector<std::uint8_t>& rows, Conte
                   std::ostream& err) {
     if (rows.empty()) return Failed(o, "it holds no glyphs");
     const int first = o.first.value_or(0);
-    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
-    const std::size_t taken = std::min(rows.size(), room);
-    std::copy_n(rows.begin(), taken, GlyphAt(c.charset, first));
-    c.read = {first, first + static_cast<int>((taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
-    if (taken < rows.size())
-        err << "pixlore-convert: note: " << o.input << " holds " << (rows.size() + 7) / 8
-            << " glyphs; from glyph " << first << " on only the first " << taken / 8 << " fit\n";
+    const LaidGlyphs laid = LayGlyphRows(c.charset, first, rows);
+    c.read = {first, first + static_cast<int>((laid.taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
+    if (!laid.allFit()) err << "pixlore-convert: note: " << DidNotFitText(o.input, laid) << "\n";
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,10 +85,13 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
-    if (sink_)
-        sink_(CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
-                          static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons),
-                          key));
+    if (!sink_) return;
+    Event e =
+        CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
+                    static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons), key);
+    // The state of the input event being delivered, not of the keyboard by now.
+    e.Control = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    sink_(e);
 }
 
 void Canvas::onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons) {

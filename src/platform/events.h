@@ -45,8 +45,9 @@ struct Event {
     int MouseX = 0;  // surface pixels, negative or beyond the surface while captured
     int MouseY = 0;
     int Buttons = 0;
-    int Key = 0;       // KeyUp, KeyDown: virtual-key code
-    std::string text;  // FilesDropped: the names joined by line feeds
+    int Key = 0;           // KeyUp, KeyDown: virtual-key code
+    bool Control = false;  // the Control key was held
+    std::string text;      // FilesDropped: the names joined by line feeds
 };
 
 // A canvas event as a canvas reports it.
