@@ -23,9 +23,16 @@ class SilentDialogs : public Dialogs {
     bool exportOptions(ExportSettings&) override { return false; }
 };
 
+Editor::Options BenchOptions() {
+    Editor::Options options;
+    options.currentDirectory = "/tmp";
+    options.quit = [] {};
+    return options;
+}
+
 struct Bench {
     SilentDialogs dialogs;
-    Editor editor{dialogs, Editor::Options{{}, "/tmp", [] {}, nullptr}};
+    Editor editor{dialogs, BenchOptions()};
 
     Bench() {
         editor.start();

@@ -308,8 +308,8 @@ void EventRun::send(const Event& event) {
     if (done()) return;
     const FileSnapshot before = TakeSnapshot(*editor_, dialogs_);
     const Selection selection = editor_->state().selection;
-    feedback_.note(event, editor_->state());
     editor_->dispatch(event);
+    feedback_.note(event, editor_->state());
     const Selection& now = editor_->state().selection;
     if (now.CurrentChar != selection.CurrentChar || now.CurrentColumn != selection.CurrentColumn ||
         now.CurrentRow != selection.CurrentRow)

@@ -110,6 +110,9 @@ void Editor::DispatchCommand(int id) {
         case MapUssr:
             SetMapSize(64, 30);
             break;
+        case MapC64:
+            SetMapSize(40, 25);
+            break;
         case Command::FillMap:
             pixlore::FillMap(state_.map, state_.selection.CurrentChar);
             RenderCharMap();
@@ -166,6 +169,12 @@ void Editor::DispatchCommand(int id) {
             break;
         case Command::ImportPicture:
             ImportPicture();
+            break;
+        case Command::ImportPrg:
+            ImportPrg();
+            break;
+        case Command::RecoverLastSession:
+            RecoverLastSession();
             break;
         default:
             break;

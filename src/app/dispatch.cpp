@@ -1,6 +1,7 @@
 // Every event, handed to its owner.
 #include "app/editor.h"
 #include "app/ids.h"
+#include "charmap/charmap.h"
 #include "charset/cell.h"
 
 namespace pixlore {
@@ -35,6 +36,27 @@ bool IsPaintStroke(const Event& e) {
     }
 }
 
+// Whether the event tells that the left button came up where the canvas did not see it: a
+// popup or a dialog took the pointer, or a pointer event arrives without the button. Keys and
+// leaving carry no buttons, and the left button's own events end a drag themselves.
+bool LeftReleaseMissed(const Event& e) {
+    switch (e.type) {
+        case CanvasEventType::PointerLost:
+            return true;
+        case CanvasEventType::MouseMove:
+        case CanvasEventType::MouseEnter:
+        case CanvasEventType::RightButtonDown:
+        case CanvasEventType::RightButtonUp:
+        case CanvasEventType::RightClick:
+        case CanvasEventType::MiddleButtonDown:
+        case CanvasEventType::MiddleButtonUp:
+        case CanvasEventType::Wheel:
+            return (e.Buttons & kLeftButton) == 0;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void Editor::dispatch(const Event& event) {
@@ -49,6 +71,8 @@ void Editor::dispatch(const Event& event) {
         strokeOpen_ = true;
     else
         recordChange();
+    updateHistoryItems();
+    if (!quitting_) noteSessionChange();
 }
 
 void Editor::handle(const Event& event) {
@@ -101,6 +125,8 @@ void Editor::handle(const Event& event) {
 }
 
 void Editor::onCharsetCanvas(const Event& e) {
+    // Such a drag would otherwise drop onto whatever is clicked next.
+    if (LeftReleaseMissed(e) && AbandonDrag(state_.drag)) RenderCharset();
     switch (e.type) {
         case CanvasEventType::LeftClick:
             selectCharAt(e.MouseX, e.MouseY);
@@ -166,12 +192,21 @@ void Editor::onMapCanvas(const Event& e) {
             showPopup(mapPopup_, *mapCanvas_, e);
             break;
         }
+        // As in tile editors, the middle button, or Control with the left one for mice
+        // without it, picks the cell's code as the current character and paints nothing.
+        case CanvasEventType::MiddleButtonDown:
+            pickMapCharAt(e.MouseX, e.MouseY);
+            break;
         case CanvasEventType::LeftButtonDown:
-            paintMapAt(e.MouseX, e.MouseY);
+            mapPickPress_ = e.Control;
+            if (mapPickPress_)
+                pickMapCharAt(e.MouseX, e.MouseY);
+            else
+                paintMapAt(e.MouseX, e.MouseY);
             break;
         case CanvasEventType::MouseMove:
             ShowMapHover(e.MouseX, e.MouseY);
-            if (e.Buttons & kLeftButton) paintMapAt(e.MouseX, e.MouseY);
+            if ((e.Buttons & kLeftButton) && !mapPickPress_) paintMapAt(e.MouseX, e.MouseY);
             break;
         default:
             break;
@@ -192,6 +227,13 @@ void Editor::showPopup(Menu& menu, const Canvas& canvas, const Event& e) {
 void Editor::paintMapAt(int x, int y) {
     const Cell cell = CellUnder(x, y);
     if (PaintMapCell(state_.map, cell.x, cell.y, state_.selection.CurrentChar)) RenderCharMap();
+}
+
+void Editor::pickMapCharAt(int x, int y) {
+    const std::optional<int> code = CodeUnderPointer(state_.map, x, y);
+    if (!code) return;
+    SelectChar(state_.selection, *code);
+    afterCursorMove();
 }
 
 void Editor::selectCharAt(int x, int y) {

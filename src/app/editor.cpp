@@ -58,10 +58,12 @@ void Editor::start() {
         std::vector<QWidget*>{mainWindow_.get(), mapWindow_.get()}, [this] { QuitProgram(); });
     qApp->installEventFilter(escapeFilter_.get());
     charsetCanvas_->setFocus();
+    startRecovery();
     // The history starts from the work as start-up left it, the command-line file included.
     history_ = History{};
     committed_ = document();
     strokeOpen_ = false;
+    updateHistoryItems();
 }
 
 void Editor::createMainWindowControls() {
@@ -128,11 +130,14 @@ void Editor::CreateMenus() {
 
 void Editor::openMapWindow() {
     auto sink = [this](const Event& e) { dispatch(e); };
+    // A large map need not only be scrolled: the window opens at its usual size and place, and
+    // the user may resize or maximise it, the scroll area following.
     mapWindow_ = std::make_unique<Window>(MapWindow, "Character map", kMapClientWidth,
-                                          kMapClientHeight, sink);
+                                          kMapClientHeight, sink, Window::Frame::Resizable);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
     mapScrollArea_ = new ScrollArea(mapWindow_->client(), {0, 0, kMapClientWidth, kMapClientHeight},
                                     kMapClientWidth, kMapClientHeight, 16);
+    FillParent(mapScrollArea_);
     Canvas::Options canvas;
     canvas.control = MapCanvas;
     canvas.width = kMapCanvasWidth;
@@ -149,6 +154,7 @@ void Editor::openMapWindow() {
 void Editor::QuitProgram() {
     if (quitting_) return;
     quitting_ = true;
+    saveSessionAtQuit();
     if (options_.quit) options_.quit();
 }
 

@@ -10,6 +10,8 @@
 #include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
+#include "files/recovery_file.h"
+#include "files/recovery_writer.h"
 #include "history/document.h"
 #include "history/history.h"
 #include "platform/canvas.h"
@@ -34,6 +36,9 @@ class Editor {
         std::string currentDirectory;
         std::function<void()> quit;               // ends the event loop with exit code 0
         std::function<void(const Event&)> watch;  // sees every event before it is dispatched
+        std::string recoveryFolder;  // where the session is kept for recovery; empty: nowhere
+        bool recover = false;        // start with the last session restored
+        RecoveryWriter::Timing recoveryTiming;
     };
 
     Editor(Dialogs& dialogs, Options options);
@@ -72,6 +77,9 @@ class Editor {
     // 768, 1024 or 2048 bytes of glyphs from the current character; -1 for the map.
     void SaveGlyphsOrMap(int byteCount);
     void SaveCharsetPicture();
+    // Brings back the newest session of an editor that has ended, as one step of the history.
+    void RecoverLastSession();
+    Session session() const;
 
     EditorState& state() { return state_; }
     Window& mainWindow() { return *mainWindow_; }
@@ -115,6 +123,7 @@ class Editor {
     void setDragMode(bool swap);
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
+    void pickMapCharAt(int x, int y);
     void afterMapChange(bool changed);
 
     // The save dialog's name with the extension rule applied; empty when cancelled.
@@ -129,12 +138,21 @@ class Editor {
     void recordChange();
     Document document() const;
     void restore(const Document& document);
+    void updateHistoryItems();
+
+    // The recovery file, kept up to date in the background.
+    void startRecovery();
+    void noteSessionChange();
+    void saveSessionAtQuit();
+    void applySession(const Session& session);
 
     // Export and import.
     void ExportSource(ExportFormat format);
     void ExportPsfFont();
     void ImportPsfFont();
     void ImportPicture();
+    void ImportPrg();
+    void layImported(const std::string& name, const std::vector<std::uint8_t>& rows);
     std::string chooseExportName(const std::string& filters);
     std::string chooseImportName(const std::string& filters);
 
@@ -145,6 +163,7 @@ class Editor {
     History history_;
     Document committed_;  // the work as the history last recorded it
     bool strokeOpen_ = false;
+    bool mapPickPress_ = false;  // the left button went down on the map to pick, not to paint
 
     std::unique_ptr<Window> mainWindow_;
     std::unique_ptr<Window> mapWindow_;
@@ -166,6 +185,11 @@ class Editor {
     Menu charsetPopup_;
     Menu mapPopup_;
     std::unique_ptr<EscapeFilter> escapeFilter_;
+    std::shared_ptr<RecoveryStore> recoveryStore_;
+    std::unique_ptr<RecoveryWriter> recoveryWriter_;
+    Session startSession_;     // as start-up left it
+    Session reportedSession_;  // as the writer last heard of it
+    bool workChanged_ = false;
 };
 
 }  // namespace pixlore

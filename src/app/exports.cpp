@@ -1,18 +1,17 @@
-// Export of the glyphs and the map in the forms builds need, and import of console fonts and
-// charset pictures.
-#include <algorithm>
-
+// Export of the glyphs and the map in the forms builds need, and import of console fonts,
+// charset pictures and C64 program files.
 #include "app/editor.h"
 #include "files/file_names.h"
+#include "files/whole_file.h"
+#include "formats/lay_glyphs.h"
 #include "formats/picture_import.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
-#include "files/whole_file.h"
 
 namespace pixlore {
 namespace {
 
-// Far more than any font or picture of a charset holds.
+// Far more than any font, picture or program file of a charset holds.
 constexpr std::size_t kMaxImportBytes = 16u << 20;
 
 }  // namespace
@@ -30,6 +29,9 @@ void Editor::ExportSource(ExportFormat format) {
     settings.format = format;
     if (!dialogs_.exportOptions(settings)) return;
     state_.lastExport = settings;
+    // A label typed for one export would name every later one, even of the map; unless typed
+    // again, the next is made from the file chosen then.
+    state_.lastExport.label.clear();
     const CodeRange range = RangeBetween(beginTrackBar_->value(), endTrackBar_->value());
     const std::vector<std::uint8_t> bytes =
         ExportBytes(settings, state_.charset, range, state_.map, "");
@@ -67,12 +69,7 @@ void Editor::ImportPsfFont() {
         dialogs_.message("Import", name + ": " + font.reason);
         return;
     }
-    // Laid from the current character on, as much as fits, as a glyph file is.
-    const int first = state_.selection.CurrentChar;
-    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
-    const std::vector<std::uint8_t>& glyphs = font.value->glyphs;
-    std::copy_n(glyphs.begin(), std::min(room, glyphs.size()), GlyphAt(state_.charset, first));
-    RefreshViews();
+    layImported(name, font.value->glyphs);
 }
 
 void Editor::ImportPicture() {
@@ -86,8 +83,27 @@ void Editor::ImportPicture() {
         dialogs_.message("Import", name + ": " + charset.reason);
         return;
     }
-    state_.charset = *charset.value;
+    layImported(name, {charset.value->begin(), charset.value->end()});
+}
+
+void Editor::ImportPrg() {
+    const std::string name = chooseImportName(ExportFilters(ExportFormat::Prg));
+    if (name.empty()) return;
+    const auto file = ReadWholeFile(name, kMaxImportBytes);
+    const auto prg = file.ok() ? DecodePrg(*file.value) : Decoded<Prg>::Fail(file.reason);
+    if (!prg.ok()) {
+        dialogs_.message("Import", name + ": " + prg.reason);
+        return;
+    }
+    layImported(name, prg.value->data);
+}
+
+// Laid from the current character on, as much as fits, as a glyph file is; what was left out
+// is told once.
+void Editor::layImported(const std::string& name, const std::vector<std::uint8_t>& rows) {
+    const LaidGlyphs laid = LayGlyphRows(state_.charset, state_.selection.CurrentChar, rows);
     RefreshViews();
+    if (!laid.allFit()) dialogs_.message("Import", DidNotFitText(name, laid));
 }
 
 }  // namespace pixlore

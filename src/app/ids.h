@@ -73,6 +73,9 @@ constexpr int ExportPrg = 45;
 constexpr int ExportPsf = 46;
 constexpr int ImportPsf = 47;
 constexpr int ImportPicture = 48;
+constexpr int MapC64 = 49;
+constexpr int ImportPrg = 50;
+constexpr int RecoverLastSession = 62;
 }  // namespace Command
 
 }  // namespace pixlore

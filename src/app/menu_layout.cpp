@@ -36,7 +36,9 @@ std::vector<MenuEntry> MainMenuLayout() {
                                   {
                                       E::Item(ImportPsf, "PSF font..."),
                                       E::Item(ImportPicture, "Picture (BMP, PNG)..."),
+                                      E::Item(ImportPrg, "C64 PRG..."),
                                   }),
+                       E::Item(RecoverLastSession, "Recover last session"),
                        E::Item(Quit, "Quit"),
                    }),
         E::SubMenu("Edit",
@@ -52,6 +54,7 @@ std::vector<MenuEntry> MainMenuLayout() {
                                       E::Item(MapAtari, "Atari/C64 40x24"),
                                       E::Item(MapPc, "PC 80x50"),
                                       E::Item(MapUssr, "USSR 64x30"),
+                                      E::Item(MapC64, "C64 40x25"),
                                       E::Separator(),
                                       E::Item(FillMap, "Fill map with current char"),
                                   }),

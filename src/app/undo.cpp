@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "app/editor.h"
+#include "app/ids.h"
 
 namespace pixlore {
 
@@ -44,6 +45,13 @@ void Editor::Redo() {
     restore(d);
     committed_ = d;
     RefreshViews();
+}
+
+// Greyed when there is nothing to undo or redo, so that the menu, and a screen reader reading
+// it, tell so before the user tries. The shortcuts stay bound and then do nothing.
+void Editor::updateHistoryItems() {
+    mainMenu_.setEnabled(Command::Undo, history_.canUndo());
+    mainMenu_.setEnabled(Command::Redo, history_.canRedo());
 }
 
 }  // namespace pixlore

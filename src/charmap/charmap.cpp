@@ -1,5 +1,7 @@
 #include "charmap/charmap.h"
 
+#include "charset/cell.h"
+
 namespace pixlore {
 namespace {
 
@@ -40,6 +42,13 @@ void FillMap(CharMap& map, int code) {
 
 bool InPaintableArea(const CharMap& map, int x, int y) {
     return x >= 0 && x <= map.MapWidth && y >= 0 && y <= map.MapHeight;
+}
+
+std::optional<int> CodeUnderPointer(const CharMap& map, int x, int y) {
+    const Cell cell = CellUnder(x, y);
+    if (cell.x < 0 || cell.x >= map.MapWidth || cell.y < 0 || cell.y >= map.MapHeight)
+        return std::nullopt;
+    return map.at(cell.x, cell.y) & 0xFF;
 }
 
 bool PaintMapCell(CharMap& map, int x, int y, int code) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 
 namespace pixlore {
 
@@ -48,6 +49,10 @@ bool PaintMapCell(CharMap& map, int x, int y, int code);
 // Whether (x, y) is a cell the pointer may hover over or paint: the active area plus the
 // spare column and row.
 bool InPaintableArea(const CharMap& map, int x, int y);
+
+// The code of the cell under pointer position (x, y), for picking it as the current character;
+// nothing when the cell lies outside the active area (the spare column and row are not shown).
+std::optional<int> CodeUnderPointer(const CharMap& map, int x, int y);
 
 // The popup menu's edits at PopupCell. Each does nothing without a popup cell, and each
 // resets it afterwards; true when the popup cell was set (the map then needs a redraw).

@@ -41,4 +41,10 @@ bool EndDrag(Drag& drag, Charset& charset, int x, int y, DropMode mode) {
     return true;
 }
 
+bool AbandonDrag(Drag& drag) {
+    if (drag.DragState != 1) return false;
+    drag.DragState = 0;
+    return true;
+}
+
 }  // namespace pixlore

@@ -20,4 +20,7 @@ enum class DropMode { Copy, Swap };
 // Ends a drag at release point (x, y). True when glyphs were copied or swapped.
 bool EndDrag(Drag& drag, Charset& charset, int x, int y, DropMode mode);
 
+// Ends a drag whose release went elsewhere, changing nothing. True when one was under way.
+bool AbandonDrag(Drag& drag);
+
 }  // namespace pixlore

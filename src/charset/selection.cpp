@@ -16,6 +16,12 @@ bool SelectCharAt(Selection& selection, int x, int y) {
     return true;
 }
 
+void SelectChar(Selection& selection, int code) {
+    selection.CurrentColumn = code % 16;
+    selection.CurrentRow = code / 16;
+    MoveCursor(selection, 0, 0);
+}
+
 void MoveCursor(Selection& selection, int dx, int dy) {
     selection.CurrentColumn += dx;
     selection.CurrentRow += dy;

@@ -16,6 +16,9 @@ struct Selection {
 // grid (the canvas border past the last cell) selects nothing and returns false.
 bool SelectCharAt(Selection& selection, int x, int y);
 
+// Selects code (0..255), its cell and all.
+void SelectChar(Selection& selection, int code);
+
 // Moves the cursor by (dx, dy); callers keep it inside the grid.
 void MoveCursor(Selection& selection, int dx, int dy);
 

@@ -1,19 +1,22 @@
 #include "convert/convert.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ostream>
 
 #include "charmap/charmap.h"
 #include "files/bmp.h"
+#include "files/safe_write.h"
+#include "files/whole_file.h"
 #include "formats/c_source.h"
 #include "formats/export_block.h"
+#include "formats/gzip.h"
 #include "formats/identifier.h"
+#include "formats/lay_glyphs.h"
 #include "formats/picture_import.h"
 #include "formats/png_encode.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
-#include "files/safe_write.h"
-#include "files/whole_file.h"
 #include "views/charset_view.h"
 
 namespace pixlore::convert {
@@ -34,7 +37,17 @@ struct Content {
     Charset charset{};
     CodeRange read{0, kGlyphCount - 1};
     CharMap map;
+    std::optional<int> prgAddress;  // a PRG input's load address
 };
+
+// "font.psf.gz": output under such a name is packed, as readers of the name expect.
+bool IsGzipName(const std::string& name) {
+    if (name.size() <= 3) return false;
+    std::string suffix = name.substr(name.size() - 3);
+    for (char& ch : suffix)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return suffix == ".gz";
+}
 
 bool IsPicture(Format f) {
     return f == Format::Bmp || f == Format::Png;
@@ -58,6 +71,8 @@ Problem CheckCombination(const Options& o, Format in, Format out) {
         return Usage("--first and --range choose glyphs; they do not apply to a map");
     if (IsPicture(in) && o.first)
         return Usage("a picture always fills all 256 glyphs; --first does not apply");
+    if (o.label && out == Format::C && !IsCArrayName(*o.label))
+        return Usage("--label " + *o.label + " is a keyword of C and cannot name the array");
     if (WholeCharset(out) && o.range)
         return Usage("a " + FormatName(out) +
                      " file always holds all 256 glyphs; --range does not apply");
@@ -88,13 +103,9 @@ Problem LayGlyphs(const Options& o, const std::vector<std::uint8_t>& rows, Conte
                   std::ostream& err) {
     if (rows.empty()) return Failed(o, "it holds no glyphs");
     const int first = o.first.value_or(0);
-    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
-    const std::size_t taken = std::min(rows.size(), room);
-    std::copy_n(rows.begin(), taken, GlyphAt(c.charset, first));
-    c.read = {first, first + static_cast<int>((taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
-    if (taken < rows.size())
-        err << "pixlore-convert: note: " << o.input << " holds " << (rows.size() + 7) / 8
-            << " glyphs; from glyph " << first << " on only the first " << taken / 8 << " fit\n";
+    const LaidGlyphs laid = LayGlyphRows(c.charset, first, rows);
+    c.read = {first, first + static_cast<int>((laid.taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
+    if (!laid.allFit()) err << "pixlore-convert: note: " << DidNotFitText(o.input, laid) << "\n";
     return {};
 }
 
@@ -107,6 +118,7 @@ Problem ReadContent(const Options& o, Format in, Content& c, std::ostream& err) 
         const auto prg = DecodePrg(bytes);
         if (!prg.ok()) return Failed(o, prg.reason);
         data = prg.value->data;
+        c.prgAddress = prg.value->loadAddress;
     } else if (in == Format::Psf) {
         const auto font = DecodePsf(bytes);
         if (!font.ok()) return Failed(o, font.reason);
@@ -132,9 +144,21 @@ std::vector<std::uint8_t> Text(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
+ByteBlock Block(const Options& o, const Content& c) {
+    return c.isMap ? MapBlock(c.map) : GlyphBlock(c.charset, o.range.value_or(c.read));
+}
+
+// Where a PRG output loads. Re-writing a PRG keeps every byte at the address the input gave
+// it; a --range that starts elsewhere moves the load address with it.
+long LoadAddress(const Options& o, const Content& c) {
+    if (o.loadAddress) return *o.loadAddress;
+    if (!c.prgAddress) return c.isMap ? kMapLoadAddress : kGlyphLoadAddress;
+    if (c.isMap) return *c.prgAddress;
+    return *c.prgAddress + long{Block(o, c).firstCode - c.read.low} * kGlyphBytes;
+}
+
 std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Content& c) {
-    const ByteBlock block =
-        c.isMap ? MapBlock(c.map) : GlyphBlock(c.charset, o.range.value_or(c.read));
+    const ByteBlock block = Block(o, c);
     switch (out) {
         case Format::Psf:
             return EncodePsf1(c.charset);
@@ -145,8 +169,7 @@ std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Conten
             return out == Format::Bmp ? EncodeBmp(picture) : EncodePng(picture);
         }
         case Format::Prg:
-            return EncodePrg(o.loadAddress.value_or(c.isMap ? kMapLoadAddress : kGlyphLoadAddress),
-                             block.bytes);
+            return EncodePrg(static_cast<int>(LoadAddress(o, c)), block.bytes);
         case Format::Asm:
             return Text(AssemblerSource(block, {o.directive, o.values, Label(o, c)}));
         case Format::C:
@@ -191,13 +214,23 @@ Problem Run(const Options& o, std::ostream& out, std::ostream& err) {
     if (Problem p = Formats(o, inFormat, outFormat); p.code != kSuccess) return p;
     Content content;
     if (Problem p = ReadContent(o, inFormat, content, err); p.code != kSuccess) return p;
-    if (o.loadAddress && outFormat == Format::Prg) {
-        const std::size_t size = OutputBytes(o, Format::Fnt, content).size();
-        if (*o.loadAddress + size > 0x10000)
+    if (outFormat == Format::Prg) {
+        const long address = LoadAddress(o, content);
+        const auto size = static_cast<long>(Block(o, content).bytes.size());
+        if (o.loadAddress && address + size > 0x10000)
             return Usage("the data does not fit in memory from load address " +
-                         std::to_string(*o.loadAddress));
+                         std::to_string(address));
+        if (address < 0 || address + size > 0x10000)
+            return Usage(
+                "the glyphs written do not fit in memory where the input PRG puts "
+                "them; give --load-address");
     }
-    const std::vector<std::uint8_t> bytes = OutputBytes(o, outFormat, content);
+    std::vector<std::uint8_t> bytes = OutputBytes(o, outFormat, content);
+    if (IsGzipName(o.output)) {
+        auto packed = Gzip(bytes);
+        if (!packed.ok()) return {kFailed, o.output + ": cannot write it: " + packed.reason};
+        bytes = std::move(*packed.value);
+    }
     if (o.output == "-") {
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));

@@ -1,7 +1,6 @@
 #include "convert/options.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <vector>
@@ -29,7 +28,7 @@ The format of each file comes from its extension, or from --from and --to:
 Glyphs read are laid into an empty charset of 256 glyphs from --first on; by
 default the glyphs read are the ones written. A character map (a .map input, or
 any input with --map) can be written as map, asm, c or prg. OUTPUT "-" writes to
-the standard output.
+the standard output; an OUTPUT named *.gz is written gzip-compressed.
 
 Options:
   --from FORMAT, --to FORMAT   the format of INPUT or OUTPUT, whatever its name
@@ -38,14 +37,18 @@ Options:
   --directive D       .byte (ca65, 64tass, KickAssembler), !byte (ACME),
                       db or defb (Z80 and x86 assemblers); default .byte
   --values STYLE      $xx, 0xXX or decimal (also: hex, 0x, dec); default $xx
-  --label NAME        the label or array name (default: from OUTPUT's name)
-  --load-address N    where a PRG loads (default $2000 for glyphs, $0400 for a map)
+  --label NAME        the label or array name (default: from OUTPUT's name); an
+                      array cannot be named after a keyword of C
+  --load-address N    where a PRG loads; by default a PRG input's own load address,
+                      so that every byte keeps its address (with --range too),
+                      otherwise $2000 for glyphs and $0400 for a map
   --map WxH           INPUT is a character map of W x H cells (default 40x24)
   --ink RRGGBB        ink colour of a picture (default FFFFFF)
   --paper RRGGBB      paper colour of a picture (default 000000); reading a picture
                       that holds only these two colours, they decide which pixels
                       are ink; otherwise its most common colour is paper
   -h, --help          show this text
+  --version           show the version
 
 Numbers may be decimal, $hex or 0xhex. The exit code is 0 on success, 1 when a
 file cannot be read, written or converted, 2 for a wrong command line.
@@ -55,14 +58,21 @@ std::optional<long> ParseNumber(const std::string& text) {
     int base = 10;
     std::size_t skip = 0;
     if (text.rfind("$", 0) == 0) base = 16, skip = 1;
-    if (text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0) base = 16, skip = 2;
-    const std::string digits = text.substr(skip);
-    if (digits.empty() || digits.size() > 9 || digits.find_first_of("+- ") != std::string::npos)
-        return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(digits.c_str(), &end, base);
-    if (errno != 0 || *end != '\0') return std::nullopt;
+    if (text.rfind("0x", 0) == 0) base = 16, skip = 2;
+    // Digits and nothing else: no spaces, signs or second prefix. The cap keeps any number
+    // of digits from overflowing; every caller refuses such a value as out of range.
+    constexpr long kCap = 1L << 32;
+    long value = 0;
+    for (std::size_t i = skip; i < text.size(); ++i) {
+        const char c = text[i];
+        int digit = base;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (digit >= base) return std::nullopt;
+        value = std::min(kCap, value * base + digit);
+    }
+    if (skip == text.size()) return std::nullopt;
     return value;
 }
 
@@ -70,8 +80,7 @@ namespace {
 
 using Setter = std::function<std::string(Options&, const std::string&)>;
 
-std::optional<Colour> ParseColour(std::string text) {
-    if (!text.empty() && text[0] == '#') text.erase(0, 1);
+std::optional<Colour> ParseColour(const std::string& text) {
     if (text.size() != 6) return std::nullopt;
     const auto value = ParseNumber("$" + text);
     if (!value) return std::nullopt;
@@ -189,6 +198,10 @@ Decoded<Options> ParseOptions(int argc, const char* const* argv) {
         }
         if (arg == "-h" || arg == "--help") {
             options.help = true;
+            return Decoded<Options>::Ok(options);
+        }
+        if (arg == "--version") {
+            options.version = true;
             return Decoded<Options>::Ok(options);
         }
         if (arg.rfind("-", 0) != 0 || arg == "-") {

@@ -6,13 +6,14 @@
 #include "charset/palette.h"
 #include "charset/range.h"
 #include "convert/formats.h"
-#include "formats/assembler_source.h"
 #include "files/decoded.h"
+#include "formats/assembler_source.h"
 
 namespace pixlore::convert {
 
 struct Options {
     bool help = false;
+    bool version = false;
     std::string input, output;  // output "-" is the standard output
     std::optional<Format> from, to;
     std::optional<int> first;

@@ -4,21 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 
 namespace pixlore {
 namespace {
-
-// The file a name finally denotes: symbolic links are followed, so that saving through a
-// link updates the file it points to.
-std::string ResolvedTarget(const std::string& name) {
-    struct stat st {};
-    if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
-    char resolved[PATH_MAX];
-    return realpath(name.c_str(), resolved) ? std::string(resolved) : name;
-}
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -26,9 +19,27 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a name finally denotes: symbolic links are followed one by one, also to a target
+// that does not exist yet, so that saving through a link writes the file it points to and
+// never replaces the link. None for a loop of links or a link that cannot be read.
+std::optional<std::string> ResolvedTarget(std::string name) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = readlink(name.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return std::nullopt;
+        link.resize(static_cast<std::size_t>(n));
+        // A relative target is relative to the link's own folder.
+        name = link.front() == '/' ? link : FolderOf(name) + "/" + link;
+    }
+    return std::nullopt;
+}
+
 // A new, empty temporary file in folder, created with the usual permissions.
 int CreateTemporary(const std::string& folder, std::string& tempName) {
-    static unsigned counter = 0;
+    // The recovery file is saved from a thread of its own.
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempName = folder + "/.pixlore-" + std::to_string(getpid()) + "-" +
                    std::to_string(++counter) + ".tmp";
@@ -80,7 +91,9 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 WriteStatus SafeWrite(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const std::string target = ResolvedTarget(name);
+    const std::optional<std::string> resolved = ResolvedTarget(name);
+    if (!resolved) return WriteStatus::CannotCreate;
+    const std::string& target = *resolved;
     struct stat existing {};
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) return WriteStatus::NotRegular;

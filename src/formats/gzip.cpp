@@ -36,4 +36,23 @@ Decoded<std::vector<std::uint8_t>> Gunzip(const std::vector<std::uint8_t>& bytes
     return Result::Ok(std::move(out));
 }
 
+Decoded<std::vector<std::uint8_t>> Gzip(const std::vector<std::uint8_t>& bytes) {
+    using Result = Decoded<std::vector<std::uint8_t>>;
+    z_stream zs{};
+    if (deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK)
+        return Result::Fail("out of memory");
+    // The bound holds the whole output, so one call with Z_FINISH ends the stream.
+    std::vector<std::uint8_t> out(deflateBound(&zs, static_cast<uLong>(bytes.size())));
+    zs.next_in = const_cast<Bytef*>(bytes.data());
+    zs.avail_in = static_cast<uInt>(bytes.size());
+    zs.next_out = out.data();
+    zs.avail_out = static_cast<uInt>(out.size());
+    const int status = deflate(&zs, Z_FINISH);
+    out.resize(zs.total_out);
+    deflateEnd(&zs);
+    if (status != Z_STREAM_END) return Result::Fail("packing it failed");
+    return Result::Ok(std::move(out));
+}
+
 }  // namespace pixlore

@@ -16,4 +16,7 @@ bool IsGzip(const std::vector<std::uint8_t>& bytes);
 Decoded<std::vector<std::uint8_t>> Gunzip(const std::vector<std::uint8_t>& bytes,
                                           std::size_t maxBytes);
 
+// The bytes packed as gzip data, as gzip itself writes a file.
+Decoded<std::vector<std::uint8_t>> Gzip(const std::vector<std::uint8_t>& bytes);
+
 }  // namespace pixlore

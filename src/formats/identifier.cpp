@@ -35,6 +35,10 @@ bool IsIdentifier(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return IsLetter(c) || IsDigit(c); });
 }
 
+bool IsCArrayName(const std::string& text) {
+    return IsIdentifier(text) && !IsCKeyword(text);
+}
+
 std::string IdentifierFromFileName(const std::string& fileName, const std::string& fallback) {
     const std::size_t slash = fileName.find_last_of("/\\");
     std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);

@@ -2,6 +2,8 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +73,16 @@ QPoint Canvas::screenPosition(int x, int y) const {
     return mapToGlobal(QPoint(x + border_, y + border_));
 }
 
+bool Canvas::event(QEvent* event) {
+    // A popup menu takes the focus, which a press on the canvas gave it; a modal dialog blocks
+    // the window. Either way the release of a held button goes there.
+    const bool popup = event->type() == QEvent::FocusOut &&
+                       static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+    if (popup || event->type() == QEvent::WindowBlocked)
+        report(CanvasEventType::PointerLost, lastPosition_, Qt::NoButton);
+    return QWidget::event(event);
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect picture(border_, border_, surface_.width(), surface_.height());
@@ -83,10 +95,13 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
-    if (sink_)
-        sink_(CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
-                          static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons),
-                          key));
+    if (!sink_) return;
+    Event e =
+        CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
+                    static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons), key);
+    // The state of the input event being delivered, not of the keyboard by now.
+    e.Control = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    sink_(e);
 }
 
 void Canvas::onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons) {

@@ -11,7 +11,8 @@ namespace pixlore {
 // A drawing surface that keeps its picture and reports the user's mouse and key actions as
 // canvas events: buttons on press, clicks on a release inside, moves (the first one after
 // the pointer came in as MouseEnter), key releases with virtual-key codes. While a button is
-// held the canvas holds the pointer capture and reports positions outside itself.
+// held the canvas holds the pointer capture and reports positions outside itself, until a
+// popup menu or a modal dialog takes the pointer (PointerLost).
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -48,6 +49,7 @@ class Canvas : public QWidget {
     void pointerAction(const QMouseEvent& event);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

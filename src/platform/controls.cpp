@@ -1,9 +1,12 @@
 #include "platform/controls.h"
 
+#include <QGridLayout>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
+
+#include "platform/comma_wrap.h"
 
 namespace pixlore {
 namespace {
@@ -60,6 +63,11 @@ QPushButton* MakePushButton(QWidget* parent, int control, QRect geometry, const 
 
 QPlainTextEdit* MakeTextField(QWidget* parent, QRect geometry, const std::string& tooltip) {
     auto* field = new QPlainTextEdit(parent);
+    auto* document = new QTextDocument(field);
+    document->setDocumentLayout(new CommaWrapLayout(document));
+    field->setDocument(document);
+    // A classic edit control's slim inner margin leaves room for two lines of numbers.
+    document->setDocumentMargin(2);
     field->setGeometry(geometry);
     field->setToolTip(QString::fromStdString(tooltip));
     field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -83,6 +91,12 @@ void SetText(QPlainTextEdit* field, const std::string& text) {
 void SetPosition(QSlider* trackBar, int position) {
     const QSignalBlocker quiet(trackBar);
     trackBar->setValue(position);
+}
+
+void FillParent(QWidget* child) {
+    auto* fill = new QGridLayout(child->parentWidget());
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(child, 0, 0);
 }
 
 ScrollArea::ScrollArea(QWidget* parent, QRect geometry, int contentWidth, int contentHeight,

@@ -27,6 +27,9 @@ void SetText(QPlainTextEdit* field, const std::string& text);
 // Moves a track bar without reporting it; the caller updates what depends on it.
 void SetPosition(QSlider* trackBar, int position);
 
+// Keeps child filling its parent's whole area as the parent is resized.
+void FillParent(QWidget* child);
+
 // A scroll area with a sunken border whose scrollable content has a settable size. The
 // content size sets only how far it scrolls: where the content is smaller than the view, what
 // lies beyond it in the content (a canvas larger than the content) still shows and takes the

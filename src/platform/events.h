@@ -26,6 +26,9 @@ enum class CanvasEventType {
     Wheel,
     KeyDown,
     None,  // controls other than canvases: a click, a moved track bar
+    // A popup menu or a modal dialog took the pointer, and with it the release of any button
+    // held on the canvas. Last, so that the numbers of the others stay as they were.
+    PointerLost,
 };
 
 // Mouse buttons as summed in Buttons.
@@ -42,8 +45,9 @@ struct Event {
     int MouseX = 0;  // surface pixels, negative or beyond the surface while captured
     int MouseY = 0;
     int Buttons = 0;
-    int Key = 0;       // KeyUp, KeyDown: virtual-key code
-    std::string text;  // FilesDropped: the names joined by line feeds
+    int Key = 0;           // KeyUp, KeyDown: virtual-key code
+    bool Control = false;  // the Control key was held
+    std::string text;      // FilesDropped: the names joined by line feeds
 };
 
 // A canvas event as a canvas reports it.

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,6 +57,10 @@ ExportDialog::ExportDialog(const ExportSettings& s, QWidget* parent) : QDialog(p
     form->addRow("Values:", values_);
     form->addRow("Load address:", address_);
     form->addRow("Label:", label_);
+    whyNotOk_ = new QLabel(this);
+    whyNotOk_->setWordWrap(true);
+    whyNotOk_->setTextFormat(Qt::PlainText);
+    form->addRow(whyNotOk_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     form->addRow(buttons);
@@ -82,9 +87,23 @@ void ExportDialog::updateFields() {
     address_->setEnabled(format == ExportFormat::Prg);
     label_->setEnabled(format != ExportFormat::Prg);
     const std::string label = label_->text().toStdString();
-    const bool labelOk = format == ExportFormat::Prg || label.empty() || IsIdentifier(label);
+    const bool labelOk = format == ExportFormat::Prg || label.empty() ||
+                         (format == ExportFormat::C ? IsCArrayName(label) : IsIdentifier(label));
     const bool addressOk = format != ExportFormat::Prg || ParseAddress(address_->text()) >= 0;
     ok_->setEnabled(labelOk && addressOk);
+    explainOk(labelOk, addressOk);
+}
+
+// A greyed OK alone leaves the user guessing what to mend.
+void ExportDialog::explainOk(bool labelOk, bool addressOk) {
+    whyNotOk_->setText(!labelOk     ? "The label must be a name C and assemblers take: a letter "
+                                      "or _, then letters, digits or _."
+                       : !addressOk ? "The load address must lie in $0000..$FFFF (written with $, "
+                                      "0x or in decimal)."
+                                    : "");
+    whyNotOk_->setVisible(!labelOk || !addressOk);
+    // The layout grows the dialog only to its minimum, which leaves a wrapped reason cut off.
+    if (isVisible()) resize(width(), layout()->totalHeightForWidth(width()));
 }
 
 ExportSettings ExportDialog::settings() const {

@@ -5,6 +5,7 @@
 #include "formats/export_settings.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -27,9 +28,12 @@ class ExportDialog : public QDialog {
     QLineEdit* addressEdit() const { return address_; }
     QLineEdit* labelEdit() const { return label_; }
     QPushButton* okButton() const { return ok_; }
+    // Says why OK is disabled; hidden while it is enabled.
+    QLabel* whyNotOk() const { return whyNotOk_; }
 
   private:
     void updateFields();
+    void explainOk(bool labelOk, bool addressOk);
 
     QComboBox* what_;
     QComboBox* format_;
@@ -38,6 +42,7 @@ class ExportDialog : public QDialog {
     QLineEdit* address_;
     QLineEdit* label_;
     QPushButton* ok_;
+    QLabel* whyNotOk_;
 };
 
 // "$2000", "0x2000" or "8192" as an address 0..65535; -1 when it is none.

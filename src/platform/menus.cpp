@@ -83,6 +83,10 @@ void Menu::setChecked(int id, bool checked) {
     }
 }
 
+void Menu::setEnabled(int id, bool enabled) {
+    if (QAction* a = action(id)) a->setEnabled(enabled);
+}
+
 int Menu::checked(int id) const {
     const QAction* a = action(id);
     return a && a->isCheckable() && a->isChecked() ? 1 : 0;

@@ -43,6 +43,8 @@ class Menu {
     static Menu Popup(QWidget* owner, const std::vector<MenuEntry>& entries);
 
     void setChecked(int id, bool checked);
+    // A disabled item is greyed and cannot be chosen.
+    void setEnabled(int id, bool enabled);
     // 1 for checked, 0 otherwise (also for an id the menu lacks).
     int checked(int id) const;
 

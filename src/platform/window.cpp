@@ -9,17 +9,22 @@
 namespace pixlore {
 
 Window::Window(int number, const std::string& title, int clientWidth, int clientHeight,
-               EventSink sink)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint),
+               EventSink sink, Frame frame)
+    : QMainWindow(
+          nullptr,
+          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+              (frame == Frame::Resizable ? Qt::WindowMaximizeButtonHint : Qt::WindowFlags())),
       number_(number),
       client_(new QWidget(this)),
       sink_(std::move(sink)) {
     setWindowTitle(QString::fromStdString(title));
     setCentralWidget(client_);
     new PointerRelay(client_);
-    setFixedSize(clientWidth, clientHeight);
+    if (frame == Frame::Fixed)
+        setFixedSize(clientWidth, clientHeight);
+    else
+        resize(clientWidth, clientHeight);
 }
 
 void Window::setTitle(const std::string& title) {
@@ -38,7 +43,9 @@ void Window::centreOnScreen() {
 }
 
 void Window::showActive() {
-    showNormal();
+    // Out of the minimised state; a window the user maximised stays so.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }

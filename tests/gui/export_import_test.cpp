@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -104,8 +105,8 @@ class ExportImportTest : public QObject {
         QVERIFY(after == before);
     }
 
-    // The next export opens the dialog with the choices made last; cancelling either dialog
-    // writes nothing.
+    // The next export opens the dialog with the choices made last, but for the label;
+    // cancelling either dialog writes nothing.
     void cancelledExportsWriteNothing() {
         QTemporaryDir dir;
         EditorHarness editor;
@@ -122,7 +123,7 @@ class ExportImportTest : public QObject {
         QVERIFY(Choose(editor, {"File", "Export", "C64 PRG..."}));
         QCOMPARE(editor.dialogs.exportRequests.size(), std::size_t(2));
         QCOMPARE(editor.dialogs.exportRequests[1].what, ExportWhat::Map);
-        QCOMPARE(editor.dialogs.exportRequests[1].label, std::string("title_screen"));
+        QCOMPARE(editor.dialogs.exportRequests[1].label, std::string());  // typed for one only
         QCOMPARE(editor.dialogs.exportRequests[1].format, ExportFormat::Prg);
         QCOMPARE(editor.dialogs.saveRequests.size(), std::size_t(1));
         QVERIFY(QDir(dir.path()).isEmpty());
@@ -204,7 +205,7 @@ class ExportImportTest : public QObject {
 
         QVERIFY(Choose(editor, {"File", "Import", "PSF font..."}));
 
-        QVERIFY(editor.dialogs.messages.empty());
+        QCOMPARE(editor.dialogs.messages.size(), std::size_t(1));  // that only 56 glyphs fit
         const Charset& now = editor.state().charset;
         QVERIFY(std::all_of(now.begin(), now.begin() + 200 * 8, [](auto b) { return b == 0x81; }));
         QVERIFY(std::equal(now.begin() + 200 * 8, now.end(), font.begin()));
@@ -271,8 +272,8 @@ class ExportImportTest : public QObject {
         QVERIFY(editor.state().CharsetImage == picture);
     }
 
-    // The dialog's fields map onto the settings, and it cannot be accepted with a label or an
-    // address that would give a broken file.
+    // The dialog's fields map onto the settings, and it cannot be accepted, and says why, with
+    // a label or an address that would give a broken file.
     void exportDialogFields() {
         ExportSettings start = Settings(ExportWhat::Range, ExportFormat::Assembler);
         start.directive = Directive::Defb;
@@ -301,8 +302,10 @@ class ExportImportTest : public QObject {
         dialog.directiveBox()->setCurrentText("!byte");
         dialog.labelEdit()->setText("2nd");
         QVERIFY(!dialog.okButton()->isEnabled());
+        QVERIFY(dialog.whyNotOk()->text().startsWith("The label must"));
         dialog.labelEdit()->setText("second");
         QVERIFY(dialog.okButton()->isEnabled());
+        QVERIFY(dialog.whyNotOk()->isHidden());
         s = dialog.settings();
         QCOMPARE(s.directive, Directive::AcmeByte);
         QCOMPARE(s.values, ValueStyle::ZeroX);

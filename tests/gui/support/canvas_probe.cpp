@@ -39,6 +39,8 @@ const char* TypeName(CanvasEventType type) {
             return "KeyDown";
         case CanvasEventType::None:
             return "None";
+        case CanvasEventType::PointerLost:
+            return "PointerLost";
     }
     return "?";
 }
