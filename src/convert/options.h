@@ -6,8 +6,8 @@
 #include "charset/palette.h"
 #include "charset/range.h"
 #include "convert/formats.h"
-#include "formats/assembler_source.h"
 #include "files/decoded.h"
+#include "formats/assembler_source.h"
 
 namespace pixlore::convert {
 
@@ -23,6 +23,7 @@ struct Options {
     std::optional<int> loadAddress;
     bool map = false;  // the input is a character map
     int mapWidth = 40, mapHeight = 24;
+    std::optional<std::string> charset;  // the glyphs a map is drawn with as a picture
     Palette palette;
 };
 
