@@ -167,7 +167,11 @@ void Editor::onMapCanvas(const Event& e) {
             break;
         }
         case CanvasEventType::LeftButtonDown:
+            endTyping();
             paintMapAt(e.MouseX, e.MouseY);
+            break;
+        case CanvasEventType::KeyDown:
+            typeKey(e);
             break;
         case CanvasEventType::MouseMove:
             ShowMapHover(e.MouseX, e.MouseY);

@@ -10,6 +10,7 @@
 #include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
+#include "charset/text_codes.h"
 #include "history/document.h"
 #include "history/history.h"
 #include "platform/canvas.h"
@@ -69,6 +70,11 @@ class Editor {
     void SaveGlyphsOrMap(int byteCount);
     void SaveCharsetPicture();
 
+    // The clipboard: glyphs from the main window, the map's picture and text from its own.
+    void Copy();
+    void Paste();
+    void CopyMap();
+
     EditorState& state() { return state_; }
     Window& mainWindow() { return *mainWindow_; }
     Window& mapWindow() { return *mapWindow_; }
@@ -111,6 +117,14 @@ class Editor {
     void setDragMode(bool swap);
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
+
+    // Typed text on the map. The codes follow the checked item of "Text codes".
+    void startTyping();
+    void endTyping();
+    void typeKey(const Event& e);
+    TextCodes textCodes() const;
+    void setTextCodes(TextCodes codes);
+    void chooseTextCodes(int id);
     void afterMapChange(bool changed);
 
     // The save dialog's name with the extension rule applied; empty when cancelled.
@@ -128,6 +142,7 @@ class Editor {
     void ExportPsfFont();
     void ImportPsfFont();
     void ImportPicture();
+    void ExportMapPicture();
     std::string chooseExportName(const std::string& filters);
     std::string chooseImportName(const std::string& filters);
 
@@ -138,6 +153,10 @@ class Editor {
     History history_;
     Document committed_;  // the work as the history last recorded it
     bool strokeOpen_ = false;
+    // Characters typed one after another are one step: the event being handled typed one,
+    // and the last step recorded is such a run that may still grow.
+    bool typedNow_ = false;
+    bool typedRunOpen_ = false;
 
     std::unique_ptr<Window> mainWindow_;
     std::unique_ptr<Window> mapWindow_;

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "app/editor.h"
+#include "files/bmp.h"
 #include "files/file_names.h"
+#include "files/whole_file.h"
 #include "formats/picture_import.h"
+#include "formats/png_encode.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
-#include "files/whole_file.h"
+#include "views/map_view.h"
 
 namespace pixlore {
 namespace {
@@ -73,6 +76,22 @@ void Editor::ImportPsfFont() {
     const std::vector<std::uint8_t>& glyphs = font.value->glyphs;
     std::copy_n(glyphs.begin(), std::min(room, glyphs.size()), GlyphAt(state_.charset, first));
     RefreshViews();
+}
+
+// PNG or BMP by the name's extension; a name without either gets the chosen filter's.
+void Editor::ExportMapPicture() {
+    const auto choice = dialogs_.saveFile("Please choose file to save", state_.LastDirectory,
+                                          "PNG picture (*.png)|*.png|BMP picture (*.bmp)|*.bmp");
+    if (choice.name.empty()) return;
+    state_.LastDirectory = FolderPart(choice.name);
+    std::string name = choice.name;
+    bool bmp = WithExtension(name, ".bmp") == name;
+    if (!bmp && WithExtension(name, ".png") != name) {
+        bmp = choice.filterIndex == 1;
+        name += bmp ? ".bmp" : ".png";
+    }
+    const Image picture = MapPicture(state_.map, state_.charset, state_.palette);
+    saveFile(name, bmp ? EncodeBmp(picture) : EncodePng(picture));
 }
 
 void Editor::ImportPicture() {

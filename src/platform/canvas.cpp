@@ -72,11 +72,14 @@ void Canvas::paintEvent(QPaintEvent* event) {
     if (!target.isEmpty()) p.drawImage(target, view_, target.translated(-border_, -border_));
 }
 
-void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
-    if (sink_)
-        sink_(CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
-                          static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons),
-                          key));
+void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key,
+                    const QString& text) {
+    if (!sink_) return;
+    Event e =
+        CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
+                    static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons), key);
+    e.text = text.toStdString();
+    sink_(e);
 }
 
 void Canvas::onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons) {
@@ -200,7 +203,8 @@ void Canvas::wheelEvent(QWheelEvent* event) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event) {
-    report(CanvasEventType::KeyDown, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()));
+    report(CanvasEventType::KeyDown, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()),
+           event->text());
 }
 
 void Canvas::keyReleaseEvent(QKeyEvent* event) {

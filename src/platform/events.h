@@ -43,7 +43,7 @@ struct Event {
     int MouseY = 0;
     int Buttons = 0;
     int Key = 0;       // KeyUp, KeyDown: virtual-key code
-    std::string text;  // FilesDropped: the names joined by line feeds
+    std::string text;  // FilesDropped: the names joined by line feeds; KeyDown: what it typed
 };
 
 // A canvas event as a canvas reports it.
