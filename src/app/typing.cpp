@@ -41,7 +41,7 @@ void Editor::chooseTextCodes(int id) {
 
 void Editor::startTyping() {
     CharMap& map = state_.map;
-    if (map.PopupCellX < 0 || map.PopupCellY < 0) return;
+    if (map.PopupCellX < 0 || map.PopupCellY < 0 || !mapCanvas_) return;
     state_.TextCursor = HeldInActiveArea(map, {map.PopupCellX, map.PopupCellY});
     map.PopupCellX = map.PopupCellY = -1;
     typedRunOpen_ = false;
