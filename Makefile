@@ -7,7 +7,7 @@ FILE       ?=
 
 CMAKE_FLAGS = -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: deps build run test test-plain test-asan bench fuzz format clean
+.PHONY: deps build run test test-plain test-asan bench fuzz format clean package
 
 deps:
 	@scripts/install-deps.sh
@@ -24,6 +24,10 @@ else
 endif
 
 test: deps test-plain test-asan
+
+# The Debian package, in the build folder: pixlore_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 test-plain: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

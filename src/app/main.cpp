@@ -1,11 +1,48 @@
 #include <QApplication>
 #include <QDir>
 #include <csignal>
+#include <cstdio>
+#include <string_view>
 
 #include "app/editor.h"
 #include "platform/qt_dialogs.h"
 
+namespace {
+
+const char* const kHelpText = R"(Usage: pixlore [FILE]
+
+An editor for the 8 x 8 pixel charsets of home computers, with a second window,
+the character map, where a screen of text is laid out in that charset.
+
+With exactly one argument, FILE is a glyph file loaded at start-up. With none,
+or with two or more, nothing is loaded.
+
+Options, each recognised only as the one argument:
+  --help      show this text and exit
+  --version   show the version and exit
+
+A glyph file named like an option is given with its path, as in ./--help.
+The exit code is 0.
+)";
+
+// The command line's own options answer without opening a window, so they work without a
+// display. Only a lone argument can be one: any other command line belongs to the editor.
+bool AnsweredCommandLine(int argc, char** argv) {
+    if (argc != 2) return false;
+    const std::string_view arg = argv[1];
+    if (arg == "--help")
+        std::fputs(kHelpText, stdout);
+    else if (arg == "--version")
+        std::puts("pixlore " PIXLORE_VERSION);
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (AnsweredCommandLine(argc, argv)) return 0;
     // Past a file size limit a write should fail and be reported, not end the program and
     // take the unsaved work with it.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -15,5 +15,9 @@ int main(int argc, char** argv) {
         std::cout << kHelpText;
         return kSuccess;
     }
+    if (options.value->version) {
+        std::cout << "pixlore-convert " PIXLORE_VERSION "\n";
+        return kSuccess;
+    }
     return Convert(*options.value, std::cout, std::cerr);
 }

@@ -48,6 +48,7 @@ Options:
                       that holds only these two colours, they decide which pixels
                       are ink; otherwise its most common colour is paper
   -h, --help          show this text
+  --version           show the version
 
 Numbers may be decimal, $hex or 0xhex. The exit code is 0 on success, 1 when a
 file cannot be read, written or converted, 2 for a wrong command line.
@@ -196,6 +197,10 @@ Decoded<Options> ParseOptions(int argc, const char* const* argv) {
         }
         if (arg == "-h" || arg == "--help") {
             options.help = true;
+            return Decoded<Options>::Ok(options);
+        }
+        if (arg == "--version") {
+            options.version = true;
             return Decoded<Options>::Ok(options);
         }
         if (arg.rfind("-", 0) != 0 || arg == "-") {

@@ -13,6 +13,7 @@ namespace pixlore::convert {
 
 struct Options {
     bool help = false;
+    bool version = false;
     std::string input, output;  // output "-" is the standard output
     std::optional<Format> from, to;
     std::optional<int> first;
