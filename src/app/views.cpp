@@ -33,6 +33,7 @@ void Editor::RenderGlyph() {
 void Editor::RenderCharMap() {
     if (!state_.MapAvailable || !mapCanvas_) return;
     RenderCharMapImage(mapCanvas_->surface(), state_.map, state_.charset, state_.palette);
+    if (state_.TextCursor) DrawMapTextCursor(mapCanvas_->surface(), *state_.TextCursor);
     mapCanvas_->present();
 }
 

@@ -1,7 +1,10 @@
 #include "views/charset_view.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 #include "charset/cell.h"
 #include "views/glyph_cells.h"
@@ -22,6 +25,18 @@ constexpr std::array<std::int32_t, kGlyphCount> AllCodes() {
 void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette) {
     static constexpr auto kCodes = AllCodes();
     DrawGlyphCells(charsetImage, charset, palette, kCodes.data(), 16, 16, 16);
+}
+
+Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range) {
+    const int count = range.high - range.low + 1;
+    const int columns = std::min(count, 16), rows = (count + 15) / 16;
+    std::vector<std::int32_t> codes(static_cast<std::size_t>(columns * rows));
+    std::iota(codes.begin(), codes.end(), range.low);
+    Image picture(16 * columns, 16 * rows);
+    DrawGlyphCells(picture, charset, palette, codes.data(), columns, columns, rows);
+    FillRect(picture, 16 * (count % 16), 16 * (rows - 1), 16 * (columns * rows - count), 16,
+             palette.PaperColor);
+    return picture;
 }
 
 void DrawCharsetCursor(Image& surface, const Selection& selection) {
