@@ -6,17 +6,17 @@
 #
 #   FUZZ_SECONDS  seconds per target (300)
 #   FUZZ_DIR      build folder (build-fuzz)
-#   FUZZ_TARGETS  which targets to run (editor_events file_formats)
+#   FUZZ_TARGETS  which targets to run (editor_events file_formats clipboard)
 #   JOBS          parallel compile jobs (2)
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-300}
 dir=${FUZZ_DIR:-build-fuzz}
 jobs=${JOBS:-2}
-targets=${FUZZ_TARGETS:-editor_events file_formats}
+targets=${FUZZ_TARGETS:-editor_events file_formats clipboard}
 
 CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXLORE_FUZZ=ON >/dev/null
-cmake --build "$dir" -j "$jobs" --target editor_events_fuzz file_formats_fuzz
+cmake --build "$dir" -j "$jobs" --target editor_events_fuzz file_formats_fuzz clipboard_fuzz
 
 # Files made by the targets go to memory where there is room: a save syncs to disk.
 scratch=${TMPDIR:-/tmp}

@@ -23,6 +23,7 @@ struct FreshRenders {
     Image map{kMapCanvasWidth, kMapCanvasHeight};
     std::optional<std::pair<Charset, Palette>> charsetFrom;
     std::optional<std::tuple<Charset, Palette, CharMap>> mapFrom;
+    std::optional<Cell> textCursorFrom;
 
     const Image& charsetOf(const EditorState& s) {
         if (charsetFrom != std::pair(s.charset, s.palette)) {
@@ -34,9 +35,11 @@ struct FreshRenders {
     // Only the active area is compared, and the render rewrites all of it.
     Image& mapOf(const EditorState& s) {
         if (!mapFrom || std::get<0>(*mapFrom) != s.charset || std::get<1>(*mapFrom) != s.palette ||
-            !SameMap(std::get<2>(*mapFrom), s.map)) {
+            !SameMap(std::get<2>(*mapFrom), s.map) || textCursorFrom != s.TextCursor) {
             RenderCharMapImage(map, s.map, s.charset, s.palette);
+            if (s.TextCursor) DrawMapTextCursor(map, *s.TextCursor);
             mapFrom = std::tuple(s.charset, s.palette, s.map);
+            textCursorFrom = s.TextCursor;
         }
         return map;
     }

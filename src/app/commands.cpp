@@ -2,6 +2,7 @@
 #include "app/editor.h"
 #include "app/ids.h"
 #include "charmap/charmap.h"
+#include "charmap/map_typing.h"
 
 namespace pixlore {
 namespace {
@@ -170,6 +171,29 @@ void Editor::DispatchCommand(int id) {
         case Command::ImportPicture:
             ImportPicture();
             break;
+        case Command::Copy:
+            Copy();
+            break;
+        case Command::Paste:
+            Paste();
+            break;
+        case TypeTextHere:
+            startTyping();
+            break;
+        case TextCodesWindows1252:
+        case TextCodesIbm866:
+        case TextCodesC64:
+        case TextCodesAtari:
+        case TextCodesZx80Zx81:
+        case TextCodesMicrosha:
+            chooseTextCodes(id);
+            break;
+        case Command::ExportMapPicture:
+            ExportMapPicture();
+            break;
+        case Command::CopyMap:
+            CopyMap();
+            break;
         case Command::ImportPrg:
             ImportPrg();
             break;
@@ -195,6 +219,7 @@ void Editor::ApplyGlyphOperation(GlyphOp op) {
 
 void Editor::LoadBuiltInCharset(BuiltInCharset preset) {
     pixlore::LoadBuiltInCharset(state_.charset, state_.palette, preset);
+    setTextCodes(TextCodesOf(preset));
     RefreshViews();
 }
 
@@ -225,6 +250,7 @@ void Editor::setDragMode(bool swap) {
 
 void Editor::SetMapSize(int width, int height) {
     pixlore::SetMapSize(state_.map, width, height);
+    if (state_.TextCursor) state_.TextCursor = HeldInActiveArea(state_.map, *state_.TextCursor);
     if (!state_.MapAvailable) return;
     mapScrollArea_->setContentSize(width * 16, height * 16);
     RenderCharMap();

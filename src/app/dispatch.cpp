@@ -198,11 +198,15 @@ void Editor::onMapCanvas(const Event& e) {
             pickMapCharAt(e.MouseX, e.MouseY);
             break;
         case CanvasEventType::LeftButtonDown:
+            endTyping();
             mapPickPress_ = e.Control;
             if (mapPickPress_)
                 pickMapCharAt(e.MouseX, e.MouseY);
             else
                 paintMapAt(e.MouseX, e.MouseY);
+            break;
+        case CanvasEventType::KeyDown:
+            typeKey(e);
             break;
         case CanvasEventType::MouseMove:
             ShowMapHover(e.MouseX, e.MouseY);

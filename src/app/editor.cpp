@@ -121,8 +121,12 @@ void Editor::CreateMenus() {
     mainMenu_ = Menu::MenuBar(mainWindow_.get(), MainMenuLayout(), sink);
     mainMenu_.setChecked(Command::DragModeSwap, true);
     mainMenu_.setChecked(Command::DragModeCopy, false);
+    setTextCodes(TextCodes::Windows1252);
     AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_I), Command::Invert, sink);
     AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_O), Command::Open, sink);
+    // A text field with something selected copies and pastes that itself.
+    AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_C), Command::Copy, sink, true);
+    AddShortcut(mainWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_V), Command::Paste, sink, true);
     AddHistoryShortcuts(mainWindow_.get(), sink);
     charsetPopup_ = Menu::Popup(mainWindow_.get(), CharsetPopupLayout());
     mapPopup_ = Menu::Popup(mainWindow_.get(), MapPopupLayout());
@@ -148,6 +152,7 @@ void Editor::openMapWindow() {
     mapCanvas_->move(0, 0);
     // Map edits are undone where they are made.
     AddHistoryShortcuts(mapWindow_.get(), sink);
+    AddShortcut(mapWindow_.get(), QKeySequence(Qt::CTRL | Qt::Key_C), Command::CopyMap, sink);
     state_.MapAvailable = true;
 }
 

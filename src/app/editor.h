@@ -10,6 +10,7 @@
 #include "charset/builtin_charsets.h"
 #include "charset/glyph_ops.h"
 #include "charset/range.h"
+#include "charset/text_codes.h"
 #include "files/recovery_file.h"
 #include "files/recovery_writer.h"
 #include "history/document.h"
@@ -81,6 +82,11 @@ class Editor {
     void RecoverLastSession();
     Session session() const;
 
+    // The clipboard: glyphs from the main window, the map's picture and text from its own.
+    void Copy();
+    void Paste();
+    void CopyMap();
+
     EditorState& state() { return state_; }
     Window& mainWindow() { return *mainWindow_; }
     Window& mapWindow() { return *mapWindow_; }
@@ -124,6 +130,14 @@ class Editor {
     void SetMapSize(int width, int height);
     void paintMapAt(int x, int y);
     void pickMapCharAt(int x, int y);
+
+    // Typed text on the map. The codes follow the checked item of "Text codes".
+    void startTyping();
+    void endTyping();
+    void typeKey(const Event& e);
+    TextCodes textCodes() const;
+    void setTextCodes(TextCodes codes);
+    void chooseTextCodes(int id);
     void afterMapChange(bool changed);
 
     // The save dialog's name with the extension rule applied; empty when cancelled.
@@ -153,6 +167,7 @@ class Editor {
     void ImportPicture();
     void ImportPrg();
     void layImported(const std::string& name, const std::vector<std::uint8_t>& rows);
+    void ExportMapPicture();
     std::string chooseExportName(const std::string& filters);
     std::string chooseImportName(const std::string& filters);
 
@@ -164,6 +179,10 @@ class Editor {
     Document committed_;  // the work as the history last recorded it
     bool strokeOpen_ = false;
     bool mapPickPress_ = false;  // the left button went down on the map to pick, not to paint
+    // Characters typed one after another are one step: the event being handled typed one,
+    // and the last step recorded is such a run that may still grow.
+    bool typedNow_ = false;
+    bool typedRunOpen_ = false;
 
     std::unique_ptr<Window> mainWindow_;
     std::unique_ptr<Window> mapWindow_;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "charmap/charmap.h"
+#include "charset/cell.h"
 #include "charset/charset.h"
 #include "charset/drag.h"
 #include "charset/palette.h"
@@ -23,7 +25,8 @@ struct EditorState {
     std::string WindowTitle = "pixlore v2 0.9b";
     std::string LastDirectory;
     bool MapAvailable = false;
-    ExportSettings lastExport;  // the export dialog opens with the choices made last
+    std::optional<Cell> TextCursor;  // where typed text goes on the map, while typing
+    ExportSettings lastExport;       // the export dialog opens with the choices made last
     Image CharsetImage{kCharsetImageSize, kCharsetImageSize};
 };
 

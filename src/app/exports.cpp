@@ -1,12 +1,15 @@
 // Export of the glyphs and the map in the forms builds need, and import of console fonts,
 // charset pictures and C64 program files.
 #include "app/editor.h"
+#include "files/bmp.h"
 #include "files/file_names.h"
 #include "files/whole_file.h"
 #include "formats/lay_glyphs.h"
 #include "formats/picture_import.h"
+#include "formats/png_encode.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
+#include "views/map_view.h"
 
 namespace pixlore {
 namespace {
@@ -70,6 +73,22 @@ void Editor::ImportPsfFont() {
         return;
     }
     layImported(name, font.value->glyphs);
+}
+
+// PNG or BMP by the name's extension; a name without either gets the chosen filter's.
+void Editor::ExportMapPicture() {
+    const auto choice = dialogs_.saveFile("Please choose file to save", state_.LastDirectory,
+                                          "PNG picture (*.png)|*.png|BMP picture (*.bmp)|*.bmp");
+    if (choice.name.empty()) return;
+    state_.LastDirectory = FolderPart(choice.name);
+    std::string name = choice.name;
+    bool bmp = WithExtension(name, ".bmp") == name;
+    if (!bmp && WithExtension(name, ".png") != name) {
+        bmp = choice.filterIndex == 1;
+        name += bmp ? ".bmp" : ".png";
+    }
+    const Image picture = MapPicture(state_.map, state_.charset, state_.palette);
+    saveFile(name, bmp ? EncodeBmp(picture) : EncodePng(picture));
 }
 
 void Editor::ImportPicture() {

@@ -75,6 +75,17 @@ constexpr int ImportPsf = 47;
 constexpr int ImportPicture = 48;
 constexpr int MapC64 = 49;
 constexpr int ImportPrg = 50;
+constexpr int Copy = 51;
+constexpr int Paste = 52;
+constexpr int TypeTextHere = 53;
+constexpr int TextCodesWindows1252 = 54;
+constexpr int TextCodesIbm866 = 55;
+constexpr int TextCodesC64 = 56;
+constexpr int TextCodesAtari = 57;
+constexpr int TextCodesZx80Zx81 = 58;
+constexpr int TextCodesMicrosha = 59;
+constexpr int ExportMapPicture = 60;
+constexpr int CopyMap = 61;  // Control+C in the map window
 constexpr int RecoverLastSession = 62;
 }  // namespace Command
 

@@ -31,6 +31,8 @@ std::vector<MenuEntry> MainMenuLayout() {
                                       E::Item(ExportPrg, "C64 PRG..."),
                                       E::Separator(),
                                       E::Item(ExportPsf, "PSF font..."),
+                                      E::Separator(),
+                                      E::Item(ExportMapPicture, "Map picture..."),
                                   }),
                        E::SubMenu("Import",
                                   {
@@ -45,6 +47,9 @@ std::vector<MenuEntry> MainMenuLayout() {
                    {
                        E::Item(Undo, "Undo\tCtrl+Z"),
                        E::Item(Redo, "Redo\tCtrl+Y"),
+                       E::Separator(),
+                       E::Item(Copy, "Copy\tCtrl+C"),
+                       E::Item(Paste, "Paste\tCtrl+V"),
                    }),
         E::SubMenu("Char",
                    {
@@ -72,6 +77,15 @@ std::vector<MenuEntry> MainMenuLayout() {
                                       E::Item(CharsetMicrosha, "Microsha(USSR)"),
                                       E::Separator(),
                                       E::Item(CharsetHexNumbers, "Hex numbers"),
+                                  }),
+                       E::SubMenu("Text codes",
+                                  {
+                                      E::Item(TextCodesWindows1252, "Windows-1252"),
+                                      E::Item(TextCodesIbm866, "IBM PC 866"),
+                                      E::Item(TextCodesC64, "C64 screen codes"),
+                                      E::Item(TextCodesAtari, "Atari screen codes"),
+                                      E::Item(TextCodesZx80Zx81, "ZX80/ZX81"),
+                                      E::Item(TextCodesMicrosha, "Microsha (KOI-7)"),
                                   }),
                        E::Separator(),
                        E::Item(DragModeSwap, "Drag mode:swap"),
@@ -115,6 +129,8 @@ std::vector<MenuEntry> MapPopupLayout() {
         E::Separator(),
         E::Item(InsertColumn, "Insert column"),
         E::Item(DeleteColumn, "Delete column"),
+        E::Separator(),
+        E::Item(TypeTextHere, "Type text here"),
     };
 }
 

@@ -1,5 +1,6 @@
 // Undo and redo: every event that changed the user's work becomes one step of the history.
 #include <cstring>
+#include <utility>
 
 #include "app/editor.h"
 #include "app/ids.h"
@@ -22,17 +23,20 @@ void Editor::restore(const Document& d) {
 
 void Editor::recordChange() {
     strokeOpen_ = false;
+    const bool typed = std::exchange(typedNow_, false);
     // Most events change nothing; comparing in place spares a copy of the work on each.
     if (state_.charset == committed_.charset && state_.palette == committed_.palette &&
         state_.map.cells == committed_.cells)
         return;
     const Document now = document();
-    history_.record(committed_, now);
+    history_.record(committed_, now, typed && typedRunOpen_);
+    typedRunOpen_ = typed;
     committed_ = now;
 }
 
 void Editor::Undo() {
     Document d = committed_;
+    typedRunOpen_ = false;
     if (!history_.undo(d)) return;
     restore(d);
     committed_ = d;
@@ -41,6 +45,7 @@ void Editor::Undo() {
 
 void Editor::Redo() {
     Document d = committed_;
+    typedRunOpen_ = false;
     if (!history_.redo(d)) return;
     restore(d);
     committed_ = d;

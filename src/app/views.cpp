@@ -52,11 +52,11 @@ void Editor::showCharsetFrame(const CharsetFeedback& feedback) {
         charsetCanvas_->surface(), state_.CharsetImage, state_.selection, feedback));
 }
 
-// The map as it stands, with the hover outline round `hover` when given.
+// The map as it stands with the text cursor, and the hover outline round `hover` when given.
 void Editor::showMap(std::optional<Cell> hover) {
     if (!state_.MapAvailable || !mapCanvas_) return;
     mapCanvas_->present(mapDisplay_.update(mapCanvas_->surface(), state_.map, state_.charset,
-                                           state_.palette, hover));
+                                           state_.palette, hover, state_.TextCursor));
 }
 
 }  // namespace pixlore

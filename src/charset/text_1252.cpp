@@ -27,9 +27,12 @@ std::string Utf8(char32_t c) {
 
 }  // namespace
 
+char32_t Windows1252Char(std::uint8_t code) {
+    return code >= 0x80 && code < 0xA0 ? kHighControls[code - 0x80] : code;
+}
+
 std::string Windows1252ToUtf8(std::uint8_t code) {
-    if (code >= 0x80 && code < 0xA0) return Utf8(kHighControls[code - 0x80]);
-    return Utf8(code);
+    return Utf8(Windows1252Char(code));
 }
 
 }  // namespace pixlore

@@ -18,6 +18,7 @@
 #include "formats/prg.h"
 #include "formats/psf.h"
 #include "views/charset_view.h"
+#include "views/map_view.h"
 
 namespace pixlore::convert {
 namespace {
@@ -63,8 +64,13 @@ Problem CheckCombination(const Options& o, Format in, Format out) {
     if (!Readable(in)) return Usage(FormatName(in) + " files can be written but not read");
     if (isMap && in != Format::Map && in != Format::Prg)
         return Usage("a character map is read from a map or prg file, not from " + FormatName(in));
-    if (isMap && GlyphsOnly(out))
-        return Usage("a character map cannot be written as " + FormatName(out));
+    if (o.charset && !(isMap && IsPicture(out)))
+        return Usage(
+            "--charset draws a character map as a picture: give a map INPUT and a bmp "
+            "or png OUTPUT");
+    if (isMap && GlyphsOnly(out) && !o.charset)
+        return Usage("a character map cannot be written as " + FormatName(out) +
+                     (IsPicture(out) ? " without --charset" : ""));
     if (!isMap && out == Format::Map)
         return Usage("glyphs cannot be written as a map (give --map if the input is a map)");
     if (isMap && (o.first || o.range))
@@ -134,6 +140,20 @@ Problem ReadContent(const Options& o, Format in, Content& c, std::ostream& err) 
     return LayGlyphs(o, data, c, err);
 }
 
+// The glyphs a map picture is drawn with, read as glyphs given as INPUT would be.
+Problem ReadMapGlyphs(const Options& o, Content& c, std::ostream& err) {
+    Options glyphs;
+    glyphs.input = *o.charset;
+    glyphs.palette = o.palette;
+    const auto format = FormatOfName(glyphs.input);
+    if (!format || !Readable(*format) || *format == Format::Map)
+        return Usage("--charset must name a fnt, psf, bmp, png or prg file, not " + glyphs.input);
+    Content read;
+    if (Problem p = ReadContent(glyphs, *format, read, err); p.code != kSuccess) return p;
+    c.charset = read.charset;
+    return {};
+}
+
 std::string Label(const Options& o, const Content& c) {
     if (o.label) return *o.label;
     const std::string fallback = c.isMap ? "map" : "charset";
@@ -164,8 +184,9 @@ std::vector<std::uint8_t> OutputBytes(const Options& o, Format out, const Conten
             return EncodePsf1(c.charset);
         case Format::Bmp:
         case Format::Png: {
-            Image picture(kCharsetImageSize, kCharsetImageSize);
-            RenderCharsetImage(picture, c.charset, o.palette);
+            Image picture = c.isMap ? MapPicture(c.map, c.charset, o.palette)
+                                    : Image(kCharsetImageSize, kCharsetImageSize);
+            if (!c.isMap) RenderCharsetImage(picture, c.charset, o.palette);
             return out == Format::Bmp ? EncodeBmp(picture) : EncodePng(picture);
         }
         case Format::Prg:
@@ -214,6 +235,8 @@ Problem Run(const Options& o, std::ostream& out, std::ostream& err) {
     if (Problem p = Formats(o, inFormat, outFormat); p.code != kSuccess) return p;
     Content content;
     if (Problem p = ReadContent(o, inFormat, content, err); p.code != kSuccess) return p;
+    if (o.charset)
+        if (Problem p = ReadMapGlyphs(o, content, err); p.code != kSuccess) return p;
     if (outFormat == Format::Prg) {
         const long address = LoadAddress(o, content);
         const auto size = static_cast<long>(Block(o, content).bytes.size());

@@ -27,8 +27,9 @@ The format of each file comes from its extension, or from --from and --to:
 
 Glyphs read are laid into an empty charset of 256 glyphs from --first on; by
 default the glyphs read are the ones written. A character map (a .map input, or
-any input with --map) can be written as map, asm, c or prg. OUTPUT "-" writes to
-the standard output; an OUTPUT named *.gz is written gzip-compressed.
+any input with --map) can be written as map, asm, c or prg, and with --charset
+as a bmp or png picture. OUTPUT "-" writes to the standard output; an OUTPUT
+named *.gz is written gzip-compressed.
 
 Options:
   --from FORMAT, --to FORMAT   the format of INPUT or OUTPUT, whatever its name
@@ -43,6 +44,8 @@ Options:
                       so that every byte keeps its address (with --range too),
                       otherwise $2000 for glyphs and $0400 for a map
   --map WxH           INPUT is a character map of W x H cells (default 40x24)
+  --charset FILE      draw the map with the glyphs of FILE (fnt, psf, bmp, png or
+                      prg), 16 x 16 pixels a cell, for a bmp or png OUTPUT
   --ink RRGGBB        ink colour of a picture (default FFFFFF)
   --paper RRGGBB      paper colour of a picture (default 000000); reading a picture
                       that holds only these two colours, they decide which pixels
@@ -132,6 +135,11 @@ const std::map<std::string, Setter>& Setters() {
          [](Options& o, const std::string& v) { return SetCode(o.first, "--first", v); }},
         {"--range", SetRange},
         {"--map", SetMapSize},
+        {"--charset",
+         [](Options& o, const std::string& v) {
+             o.charset = v;
+             return std::string();
+         }},
         {"--directive",
          [](Options& o, const std::string& v) -> std::string {
              const auto d = DirectiveNamed(v);

@@ -24,6 +24,7 @@ struct Options {
     std::optional<int> loadAddress;
     bool map = false;  // the input is a character map
     int mapWidth = 40, mapHeight = 24;
+    std::optional<std::string> charset;  // the glyphs a map is drawn with as a picture
     Palette palette;
 };
 

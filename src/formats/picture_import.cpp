@@ -30,17 +30,17 @@ void ForEachGlyphPixel(const Image& picture, int scale, Visit visit) {
                 visit(code, row, column, GlyphPixel(picture, scale, code, column, row));
 }
 
-Colour PaperOf(const Image& picture, int scale, Palette palette) {
+Colour PaperOf(const std::vector<Colour>& pixels, Palette palette) {
     // Colours in the order they are met, so that a tie goes to the first.
     std::vector<std::pair<Colour, int>> counts;
     std::unordered_map<Colour, std::size_t> index;
     bool onlyPalette = palette.InkColor != palette.PaperColor;
-    ForEachGlyphPixel(picture, scale, [&](int, int, int, Colour c) {
+    for (const Colour c : pixels) {
         const auto [it, added] = index.try_emplace(c, counts.size());
         if (added) counts.emplace_back(c, 0);
         ++counts[it->second].second;
         if (c != palette.InkColor && c != palette.PaperColor) onlyPalette = false;
-    });
+    }
     if (onlyPalette) return palette.PaperColor;
     auto paper = counts.begin();
     for (auto it = counts.begin(); it != counts.end(); ++it)
@@ -64,12 +64,26 @@ Decoded<Charset> CharsetFromPicture(const Image& picture, Palette palette) {
                                       std::to_string(h) +
                                       " pixels; a charset picture is 256 x 256 or 128 x 128");
     const int scale = w / 128;
-    const Colour paper = PaperOf(picture, scale, palette);
+    std::vector<Colour> pixels;
+    ForEachGlyphPixel(picture, scale, [&](int, int, int, Colour c) { pixels.push_back(c); });
+    const Colour paper = PaperOf(pixels, palette);
     Charset charset{};
     ForEachGlyphPixel(picture, scale, [&](int code, int row, int column, Colour c) {
         if (c != paper) GlyphAt(charset, code)[row] |= static_cast<std::uint8_t>(0x80 >> column);
     });
     return Decoded<Charset>::Ok(charset);
+}
+
+std::vector<bool> InkPixels(const Image& picture, Palette palette) {
+    std::vector<Colour> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours.push_back(picture.colourAt(x, y));
+    const Colour paper = PaperOf(colours, palette);
+    std::vector<bool> ink;
+    for (const Colour c : colours)
+        ink.push_back(c != paper);
+    return ink;
 }
 
 }  // namespace pixlore

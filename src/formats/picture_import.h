@@ -20,4 +20,7 @@ Decoded<Image> DecodePicture(const std::vector<std::uint8_t>& file);
 // other colour is ink.
 Decoded<Charset> CharsetFromPicture(const Image& picture, Palette palette);
 
+// The same rule over every pixel of a picture of any size: true for ink, row after row.
+std::vector<bool> InkPixels(const Image& picture, Palette palette);
+
 }  // namespace pixlore

@@ -1,8 +1,10 @@
 #include "history/history.h"
 
+#include <algorithm>
+
 namespace pixlore {
 
-bool History::record(const Document& before, const Document& after) {
+bool History::record(const Document& before, const Document& after, bool extendLast) {
     Step step;
     for (std::size_t i = 0; i < before.charset.size(); ++i)
         if (before.charset[i] != after.charset[i])
@@ -18,12 +20,36 @@ bool History::record(const Document& before, const Document& after) {
         step.paletteAfter = after.palette;
     }
     if (step.glyphs.empty() && step.cells.empty() && !step.paletteBefore) return false;
+    if (extendLast && done_ > 0 && done_ == steps_.size()) {
+        Extend(steps_.back(), step);
+        return true;
+    }
 
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
     steps_.push_back(std::move(step));
     if (steps_.size() > depth_) steps_.pop_front();
     done_ = steps_.size();
     return true;
+}
+
+// A byte changed again keeps the value it had before the first change.
+void History::Extend(Step& step, const Step& more) {
+    const auto join = [](std::vector<ByteChange>& into, const std::vector<ByteChange>& changes) {
+        for (const ByteChange& c : changes) {
+            const auto same = std::find_if(into.begin(), into.end(),
+                                           [&](const ByteChange& d) { return d.index == c.index; });
+            if (same == into.end())
+                into.push_back(c);
+            else
+                same->after = c.after;
+        }
+    };
+    join(step.glyphs, more.glyphs);
+    join(step.cells, more.cells);
+    if (more.paletteAfter) {
+        if (!step.paletteBefore) step.paletteBefore = more.paletteBefore;
+        step.paletteAfter = more.paletteAfter;
+    }
 }
 
 void History::Apply(const Step& step, Document& document, bool forward) {

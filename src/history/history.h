@@ -20,8 +20,9 @@ class History {
     explicit History(std::size_t depth = kDefaultDepth) : depth_(depth) {}
 
     // Records the change from before to after as one step, unless nothing changed. A new
-    // step discards whatever could have been redone.
-    bool record(const Document& before, const Document& after);
+    // step discards whatever could have been redone. With extendLast the change joins the
+    // last step instead, when that is the last one done.
+    bool record(const Document& before, const Document& after, bool extendLast = false);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
@@ -46,6 +47,7 @@ class History {
     };
 
     static void Apply(const Step& step, Document& document, bool forward);
+    static void Extend(Step& step, const Step& more);
 
     std::size_t depth_;
     std::deque<Step> steps_;

@@ -94,13 +94,15 @@ void Canvas::paintEvent(QPaintEvent* event) {
     }
 }
 
-void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key) {
+void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key,
+                    const QString& text) {
     if (!sink_) return;
     Event e =
         CanvasEvent(control_, type, static_cast<int>(std::floor(position.x())) - border_,
                     static_cast<int>(std::floor(position.y())) - border_, ButtonsOf(buttons), key);
     // The state of the input event being delivered, not of the keyboard by now.
     e.Control = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    e.text = text.toStdString();
     sink_(e);
 }
 
@@ -225,7 +227,8 @@ void Canvas::wheelEvent(QWheelEvent* event) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event) {
-    report(CanvasEventType::KeyDown, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()));
+    report(CanvasEventType::KeyDown, lastPosition_, Qt::NoButton, VirtualKeyOf(event->key()),
+           event->text());
 }
 
 void Canvas::keyReleaseEvent(QKeyEvent* event) {

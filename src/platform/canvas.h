@@ -65,7 +65,8 @@ class Canvas : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key = 0);
+    void report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key = 0,
+                const QString& text = {});
     void onPress(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons);
     void onRelease(Qt::MouseButton button, QPointF position, Qt::MouseButtons buttons,
                    bool captured);

@@ -47,7 +47,7 @@ struct Event {
     int Buttons = 0;
     int Key = 0;           // KeyUp, KeyDown: virtual-key code
     bool Control = false;  // the Control key was held
-    std::string text;      // FilesDropped: the names joined by line feeds
+    std::string text;      // FilesDropped: the names joined by line feeds; KeyDown: what it typed
 };
 
 // A canvas event as a canvas reports it.

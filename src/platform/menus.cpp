@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMultiHash>
+#include <QPlainTextEdit>
 #include <QShortcut>
 
 namespace pixlore {
@@ -118,11 +120,11 @@ class ShortcutGuard : public QObject {
         }();
         return *guard;
     }
-    void reserve(QWidget* window, const QKeySequence& keys) {
+    void reserve(QWidget* window, const QKeySequence& keys, bool yieldsToSelection) {
         if (!reserved_.contains(window))
             connect(window, &QObject::destroyed, this,
                     [this, window] { reserved_.remove(window); });
-        reserved_.insert(window, keys);
+        reserved_.insert(window, {keys, yieldsToSelection});
     }
 
   protected:
@@ -132,8 +134,9 @@ class ShortcutGuard : public QObject {
         if (!widget) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QKeySequence& keys : reserved_.values(widget->window()))
-            if (keys.matches(pressed) == QKeySequence::ExactMatch) {
+        for (const Reserved& r : reserved_.values(widget->window()))
+            if (r.keys.matches(pressed) == QKeySequence::ExactMatch) {
+                if (r.yieldsToSelection && HasSelectedText(widget)) return false;
                 event->ignore();
                 return true;
             }
@@ -141,13 +144,26 @@ class ShortcutGuard : public QObject {
     }
 
   private:
-    QMultiHash<QWidget*, QKeySequence> reserved_;
+    struct Reserved {
+        QKeySequence keys;
+        bool yieldsToSelection;
+    };
+
+    static bool HasSelectedText(QWidget* widget) {
+        if (const auto* field = qobject_cast<QPlainTextEdit*>(widget))
+            return field->textCursor().hasSelection();
+        if (const auto* line = qobject_cast<QLineEdit*>(widget)) return line->hasSelectedText();
+        return false;
+    }
+
+    QMultiHash<QWidget*, Reserved> reserved_;
 };
 
 }  // namespace
 
-void AddShortcut(QWidget* window, const QKeySequence& keys, int id, EventSink sink) {
-    ShortcutGuard::Instance().reserve(window, keys);
+void AddShortcut(QWidget* window, const QKeySequence& keys, int id, EventSink sink,
+                 bool yieldsToSelection) {
+    ShortcutGuard::Instance().reserve(window, keys, yieldsToSelection);
     auto* shortcut = new QShortcut(keys, window);
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, window,

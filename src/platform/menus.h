@@ -71,7 +71,9 @@ class Menu {
 };
 
 // Binds a key combination to a command id while window is the active window; it is looked up
-// before the focused control sees the key.
-void AddShortcut(QWidget* window, const QKeySequence& keys, int id, EventSink sink);
+// before the focused control sees the key. With yieldsToSelection a focused text field that
+// has text selected gets the key instead (Control+C copies what it shows).
+void AddShortcut(QWidget* window, const QKeySequence& keys, int id, EventSink sink,
+                 bool yieldsToSelection = false);
 
 }  // namespace pixlore

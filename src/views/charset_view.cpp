@@ -1,5 +1,10 @@
 #include "views/charset_view.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
 #include "charset/cell.h"
 #include "views/glyph_cells.h"
 
@@ -25,6 +30,18 @@ void DrawCursor(Image& surface, const Selection& selection, Rect clip) {
 
 void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette) {
     DrawGlyphCells(charsetImage, charset, palette, AllCodes(), 16, 16, 16);
+}
+
+Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range) {
+    const int count = range.high - range.low + 1;
+    const int columns = std::min(count, 16), rows = (count + 15) / 16;
+    std::vector<std::int32_t> codes(static_cast<std::size_t>(columns * rows));
+    std::iota(codes.begin(), codes.end(), range.low);
+    Image picture(16 * columns, 16 * rows);
+    DrawGlyphCells(picture, charset, palette, codes.data(), columns, columns, rows);
+    FillRect(picture, 16 * (count % 16), 16 * (rows - 1), 16 * (columns * rows - count), 16,
+             palette.PaperColor);
+    return picture;
 }
 
 void DrawCharsetCursor(Image& surface, const Selection& selection) {

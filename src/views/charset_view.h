@@ -3,6 +3,7 @@
 #include "charset/charset.h"
 #include "charset/drag.h"
 #include "charset/palette.h"
+#include "charset/range.h"
 #include "charset/selection.h"
 #include "views/image.h"
 
@@ -15,6 +16,10 @@ constexpr Colour kDropTargetColour = 0x0000FF;
 
 // The picture of the whole charset: 16 x 16 cells, glyph n at (16 * (n % 16), 16 * (n / 16)).
 void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette);
+
+// The glyphs of range as the charset view draws them, up to 16 a row; the rest of the last
+// row is paper.
+Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range);
 
 // The checkerboard on the current cell: the pixels whose dx + dy is odd.
 void DrawCharsetCursor(Image& surface, const Selection& selection);

@@ -25,16 +25,22 @@ void MapDisplay::markStale(Cell first, Cell last) {
 }
 
 Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& charset,
-                          Palette palette, std::optional<Cell> outline) {
+                          Palette palette, std::optional<Cell> outline,
+                          std::optional<Cell> textCursor) {
     const int width = map.MapWidth, height = map.MapHeight;
     auto active = [&](Cell c) { return c.x >= 0 && c.x < width && c.y >= 0 && c.y < height; };
     // An outline that stays where it is stays drawn, unless its cell is drawn afresh. One
     // outside the active area is drawn again each time: nothing there is remembered.
-    const bool outlineStays = outline && outline == outline_;
+    auto stays = [&](std::optional<Cell> now, std::optional<Cell> before) {
+        return now && active(*now) && now == before;
+    };
+    const bool outlineStays = stays(outline, outline_);
+    const bool cursorStays = stays(textCursor, textCursor_);
     if (outline_ && !outlineStays) markStale(*outline_, *outline_);
+    if (textCursor_ && !cursorStays) markStale(*textCursor_, *textCursor_);
 
     Damage damage;
-    bool outlineCovered = true;
+    bool outlineCovered = true, cursorCovered = true;
     if (!drawn_ || palette != palette_) {
         RenderCharMapImage(surface, map, charset, palette);
         const Rect area = ClipRect(0, 0, 16LL * width, 16LL * height, surface.bounds());
@@ -46,15 +52,23 @@ Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& cha
             return stale_[i] || x >= width_ || y >= height_ || codes_[i] != map.cells[i] ||
                    changed[map.cells[i] & 0xFF];
         };
-        outlineCovered = outline && active(*outline) && stale(outline->x, outline->y);
+        auto covered = [&](std::optional<Cell> c) { return c && active(*c) && stale(c->x, c->y); };
+        outlineCovered = covered(outline);
+        cursorCovered = covered(textCursor);
         DrawStaleCells(surface, charset, palette, map.cells.data(), CharMap::kColumns, width,
                        height, stale, damage);
     }
-    if (outline && (!outlineStays || outlineCovered)) {
-        DrawMapHoverOutline(surface, *outline);
-        const Rect cell = ClipRect(16LL * outline->x, 16LL * outline->y, 16, 16, surface.bounds());
-        if (!cell.empty()) damage.push_back(cell);
-    }
+    auto drawOutline = [&](Cell cell, void (*draw)(Image&, Cell)) {
+        draw(surface, cell);
+        const Rect area = ClipRect(16LL * cell.x, 16LL * cell.y, 16, 16, surface.bounds());
+        if (!area.empty()) damage.push_back(area);
+    };
+    // The hover outline lies on top of the text cursor, so drawing the cursor again under it
+    // means drawing the hover outline again too.
+    const bool cursorDrawn = textCursor && (!cursorStays || cursorCovered);
+    if (cursorDrawn) drawOutline(*textCursor, DrawMapTextCursor);
+    if (outline && (!outlineStays || outlineCovered || (cursorDrawn && outline == textCursor)))
+        drawOutline(*outline, DrawMapHoverOutline);
 
     drawn_ = true;
     charset_ = charset;
@@ -63,7 +77,8 @@ Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& cha
     height_ = height;
     codes_ = map.cells;
     stale_.fill(false);
-    outline_ = outline && active(*outline) ? outline : std::nullopt;
+    outline_ = outline;
+    textCursor_ = textCursor;
     return damage;
 }
 

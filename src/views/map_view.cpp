@@ -1,5 +1,6 @@
 #include "views/map_view.h"
 
+#include "views/charset_view.h"
 #include "views/glyph_cells.h"
 
 namespace pixlore {
@@ -10,6 +11,12 @@ void RenderCharMapImage(Image& surface, const CharMap& map, const Charset& chars
                    map.MapHeight);
 }
 
+Image MapPicture(const CharMap& map, const Charset& charset, Palette palette) {
+    Image picture(16 * map.MapWidth, 16 * map.MapHeight);
+    RenderCharMapImage(picture, map, charset, palette);
+    return picture;
+}
+
 std::optional<Cell> MapHoverCell(const CharMap& map, int x, int y) {
     const Cell cell = CellUnder(x, y);
     if (!InPaintableArea(map, cell.x, cell.y)) return std::nullopt;
@@ -18,6 +25,10 @@ std::optional<Cell> MapHoverCell(const CharMap& map, int x, int y) {
 
 void DrawMapHoverOutline(Image& surface, Cell cell) {
     OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kMapHoverColour);
+}
+
+void DrawMapTextCursor(Image& surface, Cell cell) {
+    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kCursorColour);
 }
 
 std::string MapHoverTitle(const CharMap& map, Cell cell) {

@@ -28,6 +28,8 @@ const QStringList kMainMenu = {
     "    45 C64 PRG...",
     "    -",
     "    46 PSF font...",
+    "    -",
+    "    60 Map picture...",
     "  Import",
     "    47 PSF font...",
     "    48 Picture (BMP, PNG)...",
@@ -37,6 +39,9 @@ const QStringList kMainMenu = {
     "Edit",
     "  41 Undo\tCtrl+Z",
     "  42 Redo\tCtrl+Y",
+    "  -",
+    "  51 Copy\tCtrl+C",
+    "  52 Paste\tCtrl+V",
     "Char",
     "  Map",
     "    21 ZX 32x24",
@@ -59,6 +64,13 @@ const QStringList kMainMenu = {
     "    32 Microsha(USSR)",
     "    -",
     "    34 Hex numbers",
+    "  Text codes",
+    "    54 Windows-1252 [x]",
+    "    55 IBM PC 866",
+    "    56 C64 screen codes",
+    "    57 Atari screen codes",
+    "    58 ZX80/ZX81",
+    "    59 Microsha (KOI-7)",
     "  -",
     "  18 Drag mode:swap [x]",
     "  19 Drag mode:copy",
@@ -86,8 +98,8 @@ const QStringList kCharsetPopup = {
 };
 
 const QStringList kMapPopup = {
-    "35 Insert char",   "36 Delete char",   "-", "37 Insert row", "38 Delete row", "-",
-    "39 Insert column", "40 Delete column",
+    "35 Insert char",   "36 Delete char",   "-", "37 Insert row",     "38 Delete row", "-",
+    "39 Insert column", "40 Delete column", "-", "53 Type text here",
 };
 
 bool Activate(QWidget& window) {
