@@ -37,6 +37,7 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
     InitCharMap(map);
     Selection selection;
     Cell hover;
+    std::optional<Cell> typing;
     CharsetFeedback feedback;
     Canvas<MapDisplay> mapCanvas(kMapCanvasWidth, kMapCanvasHeight);
     Canvas<CharsetDisplay> charsetCanvas(256, 256);
@@ -58,11 +59,14 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
         // Something drawn over a cell of the map, handed back for redrawing.
         if (k == 9) FillRect(mapCanvas.surface, 16 * cell.x, 16 * cell.y, 16, 16, 0x123456);
         if (k == 9) mapCanvas.display.markStale(cell, cell);
+        if (k == 9 || k == 6) typing = pick(3) ? std::optional(pick(2) ? cell : hover) : typing;
+        if (k == 4) typing.reset();
         const std::optional<Cell> outline = pick(2) ? std::optional(hover) : std::nullopt;
         RenderCharMapImage(mapCanvas.full, map, charset, palette);
+        if (typing) DrawMapTextCursor(mapCanvas.full, *typing);
         if (outline) DrawMapHoverOutline(mapCanvas.full, *outline);
         mapCanvas.present(
-            mapCanvas.display.update(mapCanvas.surface, map, charset, palette, outline));
+            mapCanvas.display.update(mapCanvas.surface, map, charset, palette, outline, typing));
         RenderCharsetImage(fullPicture, charset, palette);
         DrawCharsetFrame(charsetCanvas.full, fullPicture, selection, feedback, {0, 0, 256, 256});
         charsetCanvas.display.renderPicture(picture, charset, palette);
