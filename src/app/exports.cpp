@@ -1,13 +1,13 @@
 // Export of the glyphs and the map in the forms builds need, and import of console fonts and
 // charset pictures.
-#include <algorithm>
 
 #include "app/editor.h"
 #include "files/file_names.h"
+#include "files/glyph_file.h"
+#include "files/whole_file.h"
 #include "formats/picture_import.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
-#include "files/whole_file.h"
 
 namespace pixlore {
 namespace {
@@ -68,10 +68,7 @@ void Editor::ImportPsfFont() {
         return;
     }
     // Laid from the current character on, as much as fits, as a glyph file is.
-    const int first = state_.selection.CurrentChar;
-    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
-    const std::vector<std::uint8_t>& glyphs = font.value->glyphs;
-    std::copy_n(glyphs.begin(), std::min(room, glyphs.size()), GlyphAt(state_.charset, first));
+    LayGlyphRows(state_.charset, state_.selection.CurrentChar, font.value->glyphs);
     RefreshViews();
 }
 

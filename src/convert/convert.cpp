@@ -5,6 +5,10 @@
 
 #include "charmap/charmap.h"
 #include "files/bmp.h"
+#include "files/glyph_file.h"
+#include "files/map_file.h"
+#include "files/safe_write.h"
+#include "files/whole_file.h"
 #include "formats/c_source.h"
 #include "formats/export_block.h"
 #include "formats/identifier.h"
@@ -12,8 +16,6 @@
 #include "formats/png_encode.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
-#include "files/safe_write.h"
-#include "files/whole_file.h"
 #include "views/charset_view.h"
 
 namespace pixlore::convert {
@@ -78,8 +80,7 @@ Problem ReadMap(const Options& o, const std::vector<std::uint8_t>& cells, Conten
                              std::to_string(o.mapWidth) + " x " + std::to_string(o.mapHeight) +
                              " map has " + std::to_string(expected) +
                              " (give its size with --map)");
-    for (std::size_t i = 0; i < expected; ++i)
-        c.map.at(static_cast<int>(i % o.mapWidth), static_cast<int>(i / o.mapWidth)) = cells[i];
+    LayMapCells(c.map, cells);
     return {};
 }
 
@@ -88,9 +89,7 @@ Problem LayGlyphs(const Options& o, const std::vector<std::uint8_t>& rows, Conte
                   std::ostream& err) {
     if (rows.empty()) return Failed(o, "it holds no glyphs");
     const int first = o.first.value_or(0);
-    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
-    const std::size_t taken = std::min(rows.size(), room);
-    std::copy_n(rows.begin(), taken, GlyphAt(c.charset, first));
+    const std::size_t taken = LayGlyphRows(c.charset, first, rows);
     c.read = {first, first + static_cast<int>((taken + kGlyphBytes - 1) / kGlyphBytes) - 1};
     if (taken < rows.size())
         err << "pixlore-convert: note: " << o.input << " holds " << (rows.size() + 7) / 8

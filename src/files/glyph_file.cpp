@@ -16,6 +16,13 @@ std::vector<std::uint8_t> GlyphFileBytes(const Charset& charset, int currentChar
     return {first, first + byteCount};
 }
 
+std::size_t LayGlyphRows(Charset& charset, int first, const std::vector<std::uint8_t>& rows) {
+    const std::size_t room = static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes;
+    const std::size_t taken = std::min(room, rows.size());
+    std::copy_n(rows.begin(), taken, GlyphAt(charset, first));
+    return taken;
+}
+
 GlyphLoad LoadGlyphs(Charset& charset, int currentChar, const std::string& name) {
     if (IsBlankName(name)) return GlyphLoad::BlankName;
     const FileInfo info = QueryFile(name);
@@ -33,7 +40,7 @@ GlyphLoad LoadGlyphs(Charset& charset, int currentChar, const std::string& name)
         case ReadStatus::ShortRead:
             return GlyphLoad::ShortRead;
     }
-    std::copy(read.bytes.begin(), read.bytes.end(), charset.begin() + currentChar * kGlyphBytes);
+    LayGlyphRows(charset, currentChar, read.bytes);
     return GlyphLoad::Loaded;
 }
 

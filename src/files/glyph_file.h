@@ -17,6 +17,9 @@ bool GlyphFileFits(int currentChar, int byteCount);
 // The file's bytes: byteCount bytes of the charset from glyph currentChar, which must fit.
 std::vector<std::uint8_t> GlyphFileBytes(const Charset& charset, int currentChar, int byteCount);
 
+// Lays rows into the charset from glyph `first` on, as many as fit; gives how many did.
+std::size_t LayGlyphRows(Charset& charset, int first, const std::vector<std::uint8_t>& rows);
+
 enum class GlyphLoad {
     Loaded,
     BlankName,   // nothing but spaces: ignored
