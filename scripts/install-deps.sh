@@ -5,7 +5,7 @@
 set -eu
 
 packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev clang-format zlib1g-dev kbd console-data cc65 acme pasmo nasm"
+libbenchmark-dev clang-format zlib1g-dev libpng-dev kbd console-data cc65 acme pasmo nasm"
 if [ "${1:-}" = "--fuzz" ]; then
     shift
     packages="$packages clang libclang-rt-14-dev"
