@@ -49,7 +49,7 @@ bool BitsSupported(int bits, std::uint32_t compression) {
 
 std::string ReadColourTable(const std::vector<std::uint8_t>& b, std::uint32_t infoSize,
                             std::uint32_t used, Layout& l) {
-    const std::size_t start = kFileHeaderBytes + infoSize;
+    const std::size_t start = std::size_t{kFileHeaderBytes} + infoSize;
     const std::uint32_t count = used ? used : 1u << l.bits;
     if (count > (1u << l.bits) || start + 4 * std::size_t{count} > b.size())
         return "its colour table is damaged";
@@ -62,7 +62,8 @@ std::string ReadLayout(const std::vector<std::uint8_t>& b, int maxSide, Layout& 
     if (b.size() < kFileHeaderBytes + 40 || b[0] != 'B' || b[1] != 'M')
         return "it is not a BMP picture";
     const std::uint32_t infoSize = LittleU32(b, 14);
-    if (infoSize < 40 || kFileHeaderBytes + infoSize > b.size()) return "its header is damaged";
+    if (infoSize < 40 || std::size_t{kFileHeaderBytes} + infoSize > b.size())
+        return "its header is damaged";
     const auto width = static_cast<std::int32_t>(LittleU32(b, 18));
     const auto height = static_cast<std::int32_t>(LittleU32(b, 22));
     l.bits = static_cast<int>(LittleU16(b, 28));

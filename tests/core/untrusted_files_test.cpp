@@ -88,6 +88,7 @@ TEST(UntrustedFiles, HostileFilesAreRefusedQuicklyAndWriteNothing) {
         {"bomb.png", EncodePng(Image(1024, 1024)),
          "the picture is 1024 x 1024 pixels; a charset picture is 256 x 256 or 128 x 128"},
         {"bomb.psf.gz", model::Gzip(Bytes(17 << 20), 9), "it unpacks to more than any font holds"},
+        {"header.bmp", Bmp({{14, 0xFFFFFFFE}}, RedMask(0xFF), 0), "its header is damaged"},
         {"negative.bmp", Bmp({{18, 0xFFFFFFFB}}, RedMask(0xFF), 0), "its header is damaged"},
         {"huge.bmp", Bmp({{22, 0x7FFFFFFF}}, RedMask(0xFF), 0), "the picture is too large"},
         {"lowest.bmp", Bmp({{22, 0x80000000}}, RedMask(0xFF), 0), "its header is damaged"},
