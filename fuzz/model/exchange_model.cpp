@@ -95,12 +95,12 @@ std::optional<Bytes> PsfGlyphs(const Bytes& b) {
                  b.begin() + static_cast<std::ptrdiff_t>(start + 8 * count));
 }
 
-Charset CharsetOf(const Image& picture, Palette palette) {
-    const int scale = picture.width() / 128;
-    auto at = [&](int x, int y) { return picture.colourAt(x * scale, y * scale); };
+std::vector<bool> Ink(const Image& picture, Palette palette) {
+    const int width = picture.width(), count = width * picture.height();
+    auto at = [&](int i) { return picture.colourAt(i % width, i / width); };
     std::map<Colour, std::pair<int, int>> seen;  // colour: count, first position
-    for (int i = 0; i < 128 * 128; ++i)
-        ++seen.try_emplace(at(i % 128, i / 128), 0, i).first->second.first;
+    for (int i = 0; i < count; ++i)
+        ++seen.try_emplace(at(i), 0, i).first->second.first;
     Colour paper = palette.PaperColor;
     const bool ours = palette.InkColor != palette.PaperColor &&
                       std::all_of(seen.begin(), seen.end(), [&](const auto& s) {
@@ -116,15 +116,11 @@ Charset CharsetOf(const Image& picture, Palette palette) {
         if (std::pair(std::abs(Brightness(colour) - Brightness(paper)), -countFirst.second) > best)
             best = {std::abs(Brightness(colour) - Brightness(paper)), -countFirst.second},
             ink = colour;
-    Charset charset{};
-    for (int i = 0; i < 128 * 128; ++i) {
-        const int x = i % 128, y = i / 128;
-        const Colour c = at(x, y);
-        const bool isInk = c != paper && std::abs(Brightness(c) - Brightness(ink)) <=
-                                             std::abs(Brightness(c) - Brightness(paper));
-        if (isInk) charset[(y / 8 * 16 + x / 8) * 8 + y % 8] |= 0x80 >> (x % 8);
-    }
-    return charset;
+    std::vector<bool> inked(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        inked[i] = at(i) != paper && std::abs(Brightness(at(i)) - Brightness(ink)) <=
+                                         std::abs(Brightness(at(i)) - Brightness(paper));
+    return inked;
 }
 
 Bytes Gzip(const Bytes& plain, int level) {

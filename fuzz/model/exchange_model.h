@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "charset/charset.h"
 #include "charset/palette.h"
 #include "views/image.h"
 
@@ -24,12 +23,11 @@ std::optional<Image> Bmp(const Bytes& file, int maxSide);
 // The glyph bytes of a plain (not gzip-compressed) PSF1 or PSF2 font of 8 x 8 glyphs.
 std::optional<Bytes> PsfGlyphs(const Bytes& file);
 
-// The charset a picture of 16 x 16 glyphs shows, by the ink and paper rule: paper is the
-// palette's paper when the glyph pixels hold no other colours than the palette's two, else
-// their most common colour. Ink is the colour farthest in brightness from paper. On a tie the
-// colour met first, row by row, wins. A pixel is ink when it is not paper and no nearer in
-// brightness to paper than to ink.
-Charset CharsetOf(const Image& picture, Palette palette);
+// The ink and paper rule, true where a pixel is ink: paper is the palette's paper when the
+// picture holds no other colours than the palette's two, else its most common colour. Ink is
+// the colour farthest in brightness from paper. On a tie the colour met first, row by row,
+// wins. A pixel is ink when it is not paper and no nearer in brightness to paper than to ink.
+std::vector<bool> Ink(const Image& picture, Palette palette);
 
 // The bytes packed by zlib as a gzip stream at a compression level of 0 to 9.
 Bytes Gzip(const Bytes& plain, int level);
