@@ -69,13 +69,18 @@ std::vector<bool> InkPixels(const Image& picture, Palette palette) {
             ink = t.colour;
         }
     }
+    auto isInk = [&](Colour c) {
+        const int b = Brightness(c);
+        return c != paper && std::abs(b - Brightness(ink)) <= std::abs(b - Brightness(paper));
+    };
     std::vector<bool> inked(static_cast<std::size_t>(picture.width()) * picture.height());
+    Colour last = 0xFFFFFFFF;  // no colour of a picture: the first pixel decides
+    bool lastInk = false;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            const int b = Brightness(picture.colourAt(x, y));
-            inked[static_cast<std::size_t>(y) * picture.width() + x] =
-                picture.colourAt(x, y) != paper &&
-                std::abs(b - Brightness(ink)) <= std::abs(b - Brightness(paper));
+            const Colour c = picture.colourAt(x, y);
+            if (c != last) last = c, lastInk = isInk(c);
+            inked[static_cast<std::size_t>(y) * picture.width() + x] = lastInk;
         }
     }
     return inked;
