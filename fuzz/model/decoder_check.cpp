@@ -67,8 +67,8 @@ std::string CheckPsf(const Bytes& file) {
 std::string CheckPrg(const Bytes& file) {
     const Decoded<Prg> got = DecodePrg(file);
     const bool fits = file.size() >= 3 && (file[0] | file[1] << 8) + file.size() - 2 <= 0x10000;
-    if (got.ok() != fits || (!fits && got.reason.empty())) return "wrong outcome";
-    return fits && EncodePrg(got.value->loadAddress, got.value->data) != file
+    return got.ok() != fits || (fits ? EncodePrg(got.value->loadAddress, got.value->data) != file
+                                     : got.reason.empty())
                ? "the program differs from the file"
                : "";
 }
