@@ -1,3 +1,5 @@
+// The decoders of the exchange formats held against their models, for the fuzz targets and
+// the tests alike.
 #include <unistd.h>
 
 #include <filesystem>

@@ -126,7 +126,8 @@ std::vector<bool> Ink(const Image& picture, Palette palette) {
 Bytes Gzip(const Bytes& plain, int level) {
     Bytes packed(compressBound(static_cast<uLong>(plain.size())) + 32);
     z_stream zs{};
-    deflateInit2(&zs, level, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    // A small window and hash: a fuzz input is short, and each input costs their setting up.
+    deflateInit2(&zs, level, Z_DEFLATED, 16 + 9, 1, Z_DEFAULT_STRATEGY);
     zs.next_in = const_cast<Bytef*>(plain.data());
     zs.avail_in = static_cast<uInt>(plain.size());
     zs.next_out = packed.data();
