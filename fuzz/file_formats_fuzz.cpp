@@ -1,34 +1,12 @@
-// Random bytes as a glyph file at a random current character and as a map file at a random
-// map size, through the program's loaders, against a model of the two formats.
+// One decoder of an exchange format against its model: the build makes one target of this
+// file per decoder, naming it in PIXLORE_FUZZ_FORMAT.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
-#include "fuzz/model/format_check.h"
-
-namespace {
-
-// One folder for the whole session, removed at exit.
-struct Folder {
-    Folder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "pixlore-formats-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path = pattern;
-    }
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-}  // namespace
+#include "fuzz/model/exchange_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const Folder folder;
-    const std::string fault = pixlore::model::CheckFileFormats(data, size, folder.path);
+    const std::string fault = pixlore::model::CheckDecoder(PIXLORE_FUZZ_FORMAT, data, size);
     if (fault.empty()) return 0;
     std::fprintf(stderr, "\nFormat check failed: %s\n", fault.c_str());
     std::abort();

@@ -5,7 +5,7 @@
 set -eu
 
 packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev clang-format zlib1g-dev kbd console-data cc65 acme pasmo nasm"
+libbenchmark-dev clang-format zlib1g-dev libpng-dev kbd console-data cc65 acme pasmo nasm"
 # The clipboard and typing tests: an X server of their own, xclip and xdotool.
 packages="$packages xvfb xclip xdotool"
 # The Debian package: built with dpkg-dev, its desktop entry and metadata checked by the tests.

@@ -6,6 +6,7 @@
 
 #include "charmap/charmap.h"
 #include "files/bmp.h"
+#include "files/map_file.h"
 #include "files/safe_write.h"
 #include "files/whole_file.h"
 #include "formats/c_source.h"
@@ -99,8 +100,7 @@ Problem ReadMap(const Options& o, const std::vector<std::uint8_t>& cells, Conten
                              std::to_string(o.mapWidth) + " x " + std::to_string(o.mapHeight) +
                              " map has " + std::to_string(expected) +
                              " (give its size with --map)");
-    for (std::size_t i = 0; i < expected; ++i)
-        c.map.at(static_cast<int>(i % o.mapWidth), static_cast<int>(i / o.mapWidth)) = cells[i];
+    LayMapCells(c.map, cells);
     return {};
 }
 

@@ -49,7 +49,9 @@ Options:
   --ink RRGGBB        ink colour of a picture (default FFFFFF)
   --paper RRGGBB      paper colour of a picture (default 000000); reading a picture
                       that holds only these two colours, they decide which pixels
-                      are ink; otherwise its most common colour is paper
+                      are ink; otherwise its most common colour is paper, and
+                      a pixel is ink when it is nearer in brightness to the colour
+                      farthest from paper than to paper
   -h, --help          show this text
   --version           show the version
 

@@ -4,6 +4,7 @@
 
 #include "files/file_names.h"
 #include "files/file_read.h"
+#include "formats/lay_glyphs.h"
 
 namespace pixlore {
 
@@ -33,7 +34,7 @@ GlyphLoad LoadGlyphs(Charset& charset, int currentChar, const std::string& name)
         case ReadStatus::ShortRead:
             return GlyphLoad::ShortRead;
     }
-    std::copy(read.bytes.begin(), read.bytes.end(), charset.begin() + currentChar * kGlyphBytes);
+    LayGlyphRows(charset, currentChar, read.bytes);
     return GlyphLoad::Loaded;
 }
 

@@ -13,6 +13,13 @@ std::vector<std::uint8_t> MapFileBytes(const CharMap& map) {
     return bytes;
 }
 
+bool LayMapCells(CharMap& map, const std::vector<std::uint8_t>& cells) {
+    if (cells.size() > static_cast<std::size_t>(map.MapWidth) * map.MapHeight) return false;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        map.at(static_cast<int>(i) % map.MapWidth, static_cast<int>(i) / map.MapWidth) = cells[i];
+    return true;
+}
+
 MapLoad LoadMap(CharMap& map, const std::string& name) {
     // A missing file, a folder and anything else that is not a regular file have no size,
     // so they pass the size test and are refused as unable to open.
@@ -22,10 +29,7 @@ MapLoad LoadMap(CharMap& map, const std::string& name) {
     const ReadResult read = ReadFileStart(name, static_cast<std::size_t>(info.size));
     if (read.status == ReadStatus::ShortRead) return MapLoad::ShortRead;
     if (read.status != ReadStatus::Read) return MapLoad::CannotOpen;
-    for (std::size_t i = 0; i < read.bytes.size(); ++i)
-        map.at(static_cast<int>(i) % map.MapWidth, static_cast<int>(i) / map.MapWidth) =
-            read.bytes[i];
-    return MapLoad::Loaded;
+    return LayMapCells(map, read.bytes) ? MapLoad::Loaded : MapLoad::TooBig;
 }
 
 }  // namespace pixlore

@@ -14,6 +14,10 @@ namespace pixlore {
 // The file's bytes: the low 8 bits of every active cell.
 std::vector<std::uint8_t> MapFileBytes(const CharMap& map);
 
+// Lays the bytes into the active area by its width, row after row. Bytes more than the area
+// holds are refused (false) and change nothing.
+bool LayMapCells(CharMap& map, const std::vector<std::uint8_t>& cells);
+
 enum class MapLoad {
     Loaded,
     TooBig,      // longer than the active area

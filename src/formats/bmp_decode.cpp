@@ -11,21 +11,27 @@ namespace {
 constexpr std::uint32_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kRgb = 0, kBitFields = 3;
 
-// One colour channel under a bit-field mask, scaled to 0..255.
+// One colour channel under a bit-field mask, one run of up to 32 bits, scaled to 0..255.
 struct Channel {
     std::uint32_t mask = 0;
     int shift = 0;
-    std::uint32_t max = 0;
+    std::uint64_t max = 0;
 
     explicit Channel(std::uint32_t m) : mask(m) {
         if (!m) return;
         shift = std::countr_zero(m);
-        max = (1u << std::popcount(m >> shift)) - 1;
+        max = m >> shift;
     }
     int of(std::uint32_t pixel) const {
-        return max ? static_cast<int>(((pixel & mask) >> shift) * 255 / max) : 0;
+        return max ? static_cast<int>(std::uint64_t{(pixel & mask) >> shift} * 255 / max) : 0;
     }
 };
+
+// A mask with gaps between its bits cannot scale to 0..255.
+bool OneRun(std::uint32_t mask) {
+    const std::uint32_t run = mask ? mask >> std::countr_zero(mask) : 0;
+    return (run & (run + 1)) == 0;
+}
 
 struct Layout {
     int width = 0, height = 0, bits = 0;
@@ -43,7 +49,7 @@ bool BitsSupported(int bits, std::uint32_t compression) {
 
 std::string ReadColourTable(const std::vector<std::uint8_t>& b, std::uint32_t infoSize,
                             std::uint32_t used, Layout& l) {
-    const std::size_t start = kFileHeaderBytes + infoSize;
+    const std::size_t start = std::size_t{kFileHeaderBytes} + infoSize;
     const std::uint32_t count = used ? used : 1u << l.bits;
     if (count > (1u << l.bits) || start + 4 * std::size_t{count} > b.size())
         return "its colour table is damaged";
@@ -56,7 +62,8 @@ std::string ReadLayout(const std::vector<std::uint8_t>& b, int maxSide, Layout& 
     if (b.size() < kFileHeaderBytes + 40 || b[0] != 'B' || b[1] != 'M')
         return "it is not a BMP picture";
     const std::uint32_t infoSize = LittleU32(b, 14);
-    if (infoSize < 40 || kFileHeaderBytes + infoSize > b.size()) return "its header is damaged";
+    if (infoSize < 40 || std::size_t{kFileHeaderBytes} + infoSize > b.size())
+        return "its header is damaged";
     const auto width = static_cast<std::int32_t>(LittleU32(b, 18));
     const auto height = static_cast<std::int32_t>(LittleU32(b, 22));
     l.bits = static_cast<int>(LittleU16(b, 28));
@@ -73,8 +80,10 @@ std::string ReadLayout(const std::vector<std::uint8_t>& b, int maxSide, Layout& 
     l.stride = (static_cast<std::uint32_t>(l.width) * l.bits + 31) / 32 * 4;
     if (l.compression == kBitFields) {
         if (b.size() < kFileHeaderBytes + 52) return "its header is damaged";
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             l.masks[i] = LittleU32(b, 54 + 4 * i);
+            if (!OneRun(l.masks[i])) return "its header is damaged";
+        }
     } else if (l.bits == 32) {
         l.masks[0] = 0xFF0000, l.masks[1] = 0xFF00, l.masks[2] = 0xFF;
     }
@@ -87,19 +96,25 @@ std::string ReadLayout(const std::vector<std::uint8_t>& b, int maxSide, Layout& 
     return {};
 }
 
-Colour PixelAt(const std::uint8_t* row, int x, const Layout& l, const Channel (&rgb)[3]) {
-    if (l.bits == 24) return RgbColour(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-    if (l.bits > 8) {
+// False when the pixel's index lies past the colour table.
+bool PixelAt(const std::uint8_t* row, int x, const Layout& l, const Channel (&rgb)[3],
+             Colour& colour) {
+    if (l.bits == 24) {
+        colour = RgbColour(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    } else if (l.bits > 8) {
         const std::uint32_t p = l.bits == 16
                                     ? row[2 * x] | row[2 * x + 1] << 8
                                     : row[4 * x] | row[4 * x + 1] << 8 | row[4 * x + 2] << 16 |
                                           static_cast<std::uint32_t>(row[4 * x + 3]) << 24;
-        return RgbColour(rgb[0].of(p), rgb[1].of(p), rgb[2].of(p));
+        colour = RgbColour(rgb[0].of(p), rgb[1].of(p), rgb[2].of(p));
+    } else {
+        const int perByte = 8 / l.bits;
+        const int shift = 8 - l.bits * (x % perByte + 1);
+        const std::size_t index = (row[x / perByte] >> shift) & ((1 << l.bits) - 1);
+        if (index >= l.table.size()) return false;
+        colour = l.table[index];
     }
-    const int perByte = 8 / l.bits;
-    const int shift = 8 - l.bits * (x % perByte + 1);
-    const std::size_t index = (row[x / perByte] >> shift) & ((1 << l.bits) - 1);
-    return index < l.table.size() ? l.table[index] : kBlack;
+    return true;
 }
 
 }  // namespace
@@ -114,8 +129,12 @@ Decoded<Image> DecodeBmp(const std::vector<std::uint8_t>& file, int maxSide) {
         const int stored = l.topDown ? y : l.height - 1 - y;
         const std::uint8_t* row = file.data() + l.dataOffset + std::size_t{l.stride} * stored;
         Pixel* out = image.row(y);
-        for (int x = 0; x < l.width; ++x)
-            out[x] = PixelOf(PixelAt(row, x, l, rgb));
+        for (int x = 0; x < l.width; ++x) {
+            Colour colour = kBlack;
+            if (!PixelAt(row, x, l, rgb, colour))
+                return Decoded<Image>::Fail("its colour table is damaged");
+            out[x] = PixelOf(colour);
+        }
     }
     return Decoded<Image>::Ok(std::move(image));
 }
