@@ -223,10 +223,9 @@ const std::pair<const char*, Check> kChecks[] = {
 
 Bytes Gzip(const Bytes& plain, int level) {
     Bytes packed(compressBound(static_cast<uLong>(plain.size())) + 32);
-    z_stream zs{.next_in = const_cast<Bytef*>(plain.data()),
-                .avail_in = static_cast<uInt>(plain.size()),
-                .next_out = packed.data(),
-                .avail_out = static_cast<uInt>(packed.size())};
+    z_stream zs{};
+    zs.next_in = const_cast<Bytef*>(plain.data()), zs.avail_in = static_cast<uInt>(plain.size());
+    zs.next_out = packed.data(), zs.avail_out = static_cast<uInt>(packed.size());
     // A small window and hash: a fuzz input is short, and each input costs their setting up.
     deflateInit2(&zs, level, Z_DEFLATED, 16 + 9, 1, Z_DEFAULT_STRATEGY);
     deflate(&zs, Z_FINISH);
