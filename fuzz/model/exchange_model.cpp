@@ -222,12 +222,13 @@ const std::pair<const char*, Check> kChecks[] = {
 }  // namespace
 
 Bytes Gzip(const Bytes& plain, int level) {
-    Bytes packed(compressBound(static_cast<uLong>(plain.size())) + 32);
     z_stream zs{};
+    // A small window and hash: a fuzz input is short, and each input costs their setting up.
+    // Their bound on the packed size is deflateBound's, larger than compressBound's.
+    deflateInit2(&zs, level, Z_DEFLATED, 16 + 9, 1, Z_DEFAULT_STRATEGY);
+    Bytes packed(deflateBound(&zs, static_cast<uLong>(plain.size())));
     zs.next_in = const_cast<Bytef*>(plain.data()), zs.avail_in = static_cast<uInt>(plain.size());
     zs.next_out = packed.data(), zs.avail_out = static_cast<uInt>(packed.size());
-    // A small window and hash: a fuzz input is short, and each input costs their setting up.
-    deflateInit2(&zs, level, Z_DEFLATED, 16 + 9, 1, Z_DEFAULT_STRATEGY);
     deflate(&zs, Z_FINISH);
     packed.resize(zs.total_out);
     deflateEnd(&zs);
