@@ -101,9 +101,12 @@ std::optional<Bytes> PsfGlyphs(const Bytes& b) {
 // the colour farthest in brightness from paper. A pixel is ink when it is not paper and no
 // nearer in brightness to paper than to ink.
 std::vector<bool> Ink(const Image& picture, Palette palette) {
-    std::vector<Colour> pixels;
-    for (int i = 0; i < picture.width() * picture.height(); ++i)
+    std::vector<Colour> pixels, firsts;  // every pixel; every colour once, in the order met
+    for (int i = 0; i < picture.width() * picture.height(); ++i) {
         pixels.push_back(picture.colourAt(i % picture.width(), i / picture.width()));
+        if (std::ranges::find(firsts, pixels.back()) == firsts.end())
+            firsts.push_back(pixels.back());
+    }
     auto ofPalette = [&](Colour c) { return c == palette.InkColor || c == palette.PaperColor; };
     auto count = [&](Colour c) { return std::ranges::count(pixels, c); };
     auto light = [](Colour c) { return 299 * RedOf(c) + 587 * GreenOf(c) + 114 * BlueOf(c); };
@@ -112,9 +115,9 @@ std::vector<bool> Ink(const Image& picture, Palette palette) {
     const Colour paper =
         palette.InkColor != palette.PaperColor && std::ranges::all_of(pixels, ofPalette)
             ? palette.PaperColor
-            : *std::ranges::max_element(pixels, {}, count);
+            : *std::ranges::max_element(firsts, {}, count);
     const Colour ink =
-        *std::ranges::max_element(pixels, {}, [&](Colour c) { return from(c, paper); });
+        *std::ranges::max_element(firsts, {}, [&](Colour c) { return from(c, paper); });
     std::vector<bool> inked;
     for (Colour c : pixels)
         inked.push_back(c != paper && from(c, ink) <= from(c, paper));
@@ -144,13 +147,11 @@ std::string SameFont(const Decoded<PsfFont>& got, const std::optional<Bytes>& wa
 std::string CheckPictureImport(const Bytes& input) {
     auto at = [&](std::size_t i) { return i < input.size() ? input[i] : std::uint8_t{0}; };
     const int count = 1 + at(0) % 8, width = 1 + at(1) % 16, height = 1 + at(1) / 16;
-    std::vector<Colour> colours;
-    for (int i = 0; i < count; ++i)
-        colours.push_back(RgbColour(at(3 + 3 * i), at(4 + 3 * i), at(5 + 3 * i)));
+    auto colour = [&](int i) { return RgbColour(at(3 + 3 * i), at(4 + 3 * i), at(5 + 3 * i)); };
     Image picture(width, height);
     for (int i = 0; i < width * height; ++i)
-        SetPixel(picture, i % width, i / width, colours[at(3 + 3 * count + i) % count]);
-    const Palette palette{colours[at(2) % count], colours[at(2) / 16 % count]};
+        SetPixel(picture, i % width, i / width, colour(at(3 + 3 * count + i) % count));
+    const Palette palette{colour(at(2) % count), colour(at(2) / 16 % count)};
     return InkPixels(picture, palette) == Ink(picture, palette) ? "" : "the ink differs";
 }
 
