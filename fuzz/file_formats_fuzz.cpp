@@ -1,5 +1,5 @@
-// One decoder of an exchange format against its model: the build makes one target of this
-// file per decoder, naming it in PIXLORE_FUZZ_FORMAT.
+// One decoder of untrusted input against its model: the build makes one target of this file
+// per decoder, naming it in PIXLORE_FUZZ_FORMAT.
 #include <cstdio>
 #include <cstdlib>
 

@@ -25,9 +25,17 @@ if [ "${1:-}" = "--one" ]; then
     # Files made by the targets go to memory where there is room: a save syncs to disk.
     scratch=${TMPDIR:-/tmp}
     [ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
-    # A recovery file is 18,600 bytes; every other input is read whole well within 2 KB.
-    maxlen=2048
-    [ "$target" = recovery_file ] && maxlen=20000
+    # Inputs up to the longest that still tells something: a recovery file is 18,600 bytes; a
+    # PSF1 font of 512 glyphs 4,100 (the gzip target adds a byte); a map file of 80 x 50 cells
+    # 4,000, one more to be refused, after the five bytes that place it; our own clipboard type
+    # is refused past 2,048 bytes, and text past 2,048 values is only checked. Every other input
+    # is read whole within 2 KB.
+    case $target in
+        recovery_file) maxlen=20000 ;;
+        psf | psf_gzip | file_formats) maxlen=4200 ;;
+        clipboard) maxlen=8192 ;;
+        *) maxlen=2048 ;;
+    esac
     echo "Fuzzing $target for $seconds s (log in $log)"
     # Qt keeps caches between inputs, which the per-input leak check would take for leaks;
     # leaks are still looked for when the run ends. ASan's usual quarantine of 256 MB hands

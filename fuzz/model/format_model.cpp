@@ -11,37 +11,34 @@ std::optional<Bytes> ReadRegularFile(const std::string& name) {
     std::error_code error;
     if (name.empty() || !std::filesystem::is_regular_file(name, error)) return std::nullopt;
     std::ifstream in(name, std::ios::binary);
-    if (!in) return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return in ? std::optional(Bytes(std::istreambuf_iterator<char>(in), {})) : std::nullopt;
 }
 
 Glyphs LoadGlyphs(const Glyphs& before, int current, const Bytes& file) {
     Glyphs after = before;
-    const std::size_t start = static_cast<std::size_t>(current) * 8;
-    for (std::size_t i = 0; i < file.size() && start + i < after.size(); ++i)
-        after[start + i] = file[i];
+    for (std::size_t i = 0, at = current * 8u; i < file.size() && at + i < after.size(); ++i)
+        after[at + i] = file[i];
     return after;
 }
 
 Cells LoadMap(const Cells& before, const Bytes& file) {
     Cells after = before;
-    if (file.size() > static_cast<std::size_t>(before.width * before.height)) return after;
+    if (file.size() > std::size_t(before.width * before.height)) return after;
     for (std::size_t i = 0; i < file.size(); ++i)
-        after.at(static_cast<int>(i % before.width), static_cast<int>(i / before.width)) = file[i];
+        after.cell[i / before.width * Cells::kColumns + i % before.width] = file[i];
     return after;
 }
 
 std::optional<Bytes> SaveGlyphs(const Glyphs& glyphs, int current, int count) {
-    const std::size_t start = static_cast<std::size_t>(current) * 8;
-    if (start + count > glyphs.size()) return std::nullopt;
-    return Bytes(glyphs.begin() + start, glyphs.begin() + start + count);
+    const std::size_t at = current * 8u;
+    if (at + count > glyphs.size()) return std::nullopt;
+    return Bytes(glyphs.begin() + at, glyphs.begin() + at + count);
 }
 
 Bytes SaveMap(const Cells& cells) {
     Bytes bytes;
-    for (int y = 0; y < cells.height; ++y)
-        for (int x = 0; x < cells.width; ++x)
-            bytes.push_back(static_cast<std::uint8_t>(cells.at(x, y)));
+    for (int i = 0; i < cells.width * cells.height; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(cells.at(i % cells.width, i / cells.width)));
     return bytes;
 }
 

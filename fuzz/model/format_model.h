@@ -15,13 +15,10 @@ using Glyphs = std::array<std::uint8_t, 2048>;
 
 // The map as the model sees it: 81 x 51 cells, row after row.
 struct Cells {
-    static constexpr int kColumns = 81;
-    static constexpr int kRows = 51;
+    static constexpr int kColumns = 81, kRows = 51;
     std::array<std::int32_t, kColumns * kRows> cell{};
-    int width = 40;
-    int height = 24;
+    int width = 40, height = 24;
 
-    std::int32_t& at(int x, int y) { return cell[static_cast<std::size_t>(y * kColumns + x)]; }
     std::int32_t at(int x, int y) const { return cell[static_cast<std::size_t>(y * kColumns + x)]; }
 };
 
