@@ -51,6 +51,10 @@ int main(int argc, char** argv) {
     // Past a file size limit a write should fail and be reported, not end the program and
     // take the unsaved work with it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // With shared memory the X11 backing store waits for a round trip to the server before
+    // each paint over an area it sent last, which every hover and paint stroke does; the few
+    // pixels a move changes cost less to send along. The user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     pixlore::QtDialogs dialogs;
     pixlore::Editor::Options options;

@@ -45,14 +45,18 @@ RecoveryWriter::~RecoveryWriter() {
 }
 
 void RecoveryWriter::update(const Session& session) {
+    bool first;
     {
         const std::lock_guard lock(shared_->mutex);
         // Counted from the first change not yet written, so that a stream of changes is
         // still written every so often.
-        if (!shared_->pending) shared_->due = Clock::now() + shared_->timing.settle;
+        first = !shared_->pending;
+        if (first) shared_->due = Clock::now() + shared_->timing.settle;
         shared_->pending = session;
     }
-    shared_->wake.notify_all();
+    // Later changes of a burst only replace what waits: the thread wakes when it is due
+    // anyway, and waking it on each change would cost a thread switch per pointer move.
+    if (first) shared_->wake.notify_all();
 }
 
 bool RecoveryWriter::finish(const Session& last, std::chrono::milliseconds limit) {
