@@ -1,6 +1,7 @@
 #include "app/editor.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 
 #include "app/ids.h"
 #include "app/menu_layout.h"
@@ -60,6 +61,46 @@ void Editor::start() {
     charsetCanvas_->setFocus();
     startRecovery();
     // The history starts from the work as start-up left it, the command-line file included.
+    history_ = History{};
+    committed_ = document();
+    strokeOpen_ = false;
+    updateHistoryItems();
+}
+
+void Editor::reset() {
+    quitting_ = false;
+    endTyping();
+    state_ = EditorState{};
+    state_.MapAvailable = true;
+    state_.LastDirectory = WithTrailingSlash(options_.currentDirectory);
+    mainWindow_->setTitle(state_.WindowTitle);
+    for (QSlider* trackBar : {beginTrackBar_, endTrackBar_}) {
+        const QSignalBlocker quiet(trackBar);
+        trackBar->setValue(0);
+    }
+    SetText(beginLabel_, "Begin range:0");
+    SetText(endLabel_, "End range:0");
+    {
+        const QSignalBlocker quiet(rangeCheckBox_);
+        rangeCheckBox_->setChecked(false);
+    }
+    if (options_.arguments.size() == 1) LoadGlyphFile(options_.arguments.front());
+    mainMenu_.setChecked(Command::DragModeSwap, true);
+    mainMenu_.setChecked(Command::DragModeCopy, false);
+    setTextCodes(TextCodes::Windows1252);
+    InitCharMap(state_.map);
+    mapScrollArea_->setContentSize(kMapClientWidth, kMapClientHeight);
+    mapWindow_->hide();
+    mapWindow_->setWindowState(Qt::WindowNoState);
+    mapWindow_->resize(kMapClientWidth, kMapClientHeight);
+    mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
+    RefreshViews();
+    charsetCanvas_->setFocus();
+    mapPickPress_ = typedNow_ = typedRunOpen_ = false;
+    recoveryWriter_.reset();
+    recoveryStore_.reset();
+    workChanged_ = false;
+    startRecovery();
     history_ = History{};
     committed_ = document();
     strokeOpen_ = false;
