@@ -80,45 +80,5 @@ TEST(Export, NamesFromFiles) {
         EXPECT_EQ(WithExportExtension(chosen, format), name);
 }
 
-// Each assembler and the C compiler give back exactly the bytes exported.
-TEST(Export, RealAssemblersAndCompiler) {
-    CharMap map;
-    InitCharMap(map);
-    for (int i = 0; i < 960; ++i)
-        map.at(i % 40, i / 40) = i * 7 % 256;
-    const ByteBlock blocks[] = {
-        GlyphBlock(testing::CharsetOf(testing::Pattern(2048, 11)), {0, 255}), MapBlock(map)};
-    const std::tuple<Directive, ValueStyle, const char*> rows[] = {
-        {Directive::Byte, ValueStyle::Dollar, "ca65 -o in.o in.s && ld65 -t none -o out in.o"},
-        {Directive::Byte, ValueStyle::Decimal, "ca65 -o in.o in.s && ld65 -t none -o out in.o"},
-        {Directive::AcmeByte, ValueStyle::ZeroX, "acme -f plain --setpc 0 -o out in.s"},
-        {Directive::AcmeByte, ValueStyle::Dollar, "acme -f plain --setpc 0 -o out in.s"},
-        {Directive::Defb, ValueStyle::ZeroX, "pasmo in.s out"},
-        {Directive::Db, ValueStyle::Dollar, "pasmo in.s out"},
-        {Directive::Db, ValueStyle::Dollar, "nasm -f bin -o out in.s"},
-        {Directive::Db, ValueStyle::Decimal, "nasm -f bin -o out in.s"}};
-    testing::TempFolder folder;
-    for (const auto& [directive, values, command] : rows)
-        for (const ByteBlock& block : blocks) {
-            std::ofstream(folder / "in.s") << AssemblerSource(block, {directive, values, "font"});
-            ASSERT_EQ(
-                std::system(("cd " + folder.path() + " && " + command + " >/dev/null").c_str()), 0)
-                << command;
-            EXPECT_EQ(testing::ReadBytes(folder / "out"), block.bytes) << command;
-        }
-    std::ofstream(folder / "main.c")
-        << CSource(blocks[0], "glyphs") << CSource(blocks[1], "screen")
-        << "#include <stdio.h>\nint main(void) {\n"
-           "    fwrite(glyphs, 1, GLYPHS_COUNT, stdout);\n"
-           "    return fwrite(screen, 1, SCREEN_COUNT, stdout) != 960;\n}\n";
-    ASSERT_EQ(std::system(("cd " + folder.path() +
-                           " && cc -std=c11 -Wall -Wextra -Werror -pedantic main.c && ./a.out >out")
-                              .c_str()),
-              0);
-    testing::Bytes expected = blocks[0].bytes;
-    expected.insert(expected.end(), blocks[1].bytes.begin(), blocks[1].bytes.end());
-    EXPECT_EQ(testing::ReadBytes(folder / "out"), expected);
-}
-
 }  // namespace
 }  // namespace pixlore

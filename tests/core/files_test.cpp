@@ -1,17 +1,14 @@
-// Files on disk: safe writing, whole reads, names, and the glyph, map, PRG, BMP and PNG files
-// as the program writes them.
+// Files on disk: safe writing, whole reads, and the glyph and map files against a model of
+// their formats.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 #include <random>
 
-#include "files/bmp.h"
-#include "formats/bmp_decode.h"
-#include "files/file_names.h"
-#include "formats/png_decode.h"
-#include "formats/png_encode.h"
-#include "formats/prg.h"
+#include <zlib.h>
+
+#include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "files/whole_file.h"
 #include "fuzz/model/format_check.h"
@@ -107,25 +104,6 @@ TEST(ReadWholeFile, TakesRegularFilesOnly) {
     EXPECT_EQ(ReadWholeFile(shrinking, 4096).reason, "it could not be read whole");
 }
 
-// A chosen name gets the extension unless its last four characters are it already, in any
-// case; its folder is kept for the next dialog.
-TEST(FileNames, ExtensionAndFolder) {
-    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"/f/font", ".fnt", "/f/font.fnt", "/f/"},
-        {"/f/A.FNT", ".fnt", "/f/A.FNT", "/f/"},
-        {"/f/a.fnt.map", ".fnt", "/f/a.fnt.map.fnt", "/f/"},
-        {"C:\\f\\p.Bmp", ".bmp", "C:\\f\\p.Bmp", "C:\\f\\"},
-        {"/f\\g/Шрифт", ".map", "/f\\g/Шрифт.map", "/f\\g/"},
-        {"/f/ÉTÉ.FNT", ".fnt", "/f/ÉTÉ.FNT", "/f/"},
-        {"fnt", ".fnt", "fnt.fnt", ""},
-        {".fnt", ".fnt", ".fnt", ""}};
-    for (auto [name, extension, withExtension, folder] : rows) {
-        EXPECT_EQ(WithExtension(name, extension), withExtension);
-        EXPECT_EQ(FolderPart(name), folder);
-    }
-    EXPECT_TRUE(IsBlankName("   ") && IsBlankName("") && !IsBlankName(" a "));
-}
-
 // Glyph and map files read and written by the program against a model of the two formats:
 // fixed-seed random files, then the inputs the fuzzer kept.
 TEST(FileFormats, AgreeWithTheModel) {
@@ -146,44 +124,45 @@ TEST(FileFormats, AgreeWithTheModel) {
     }
 }
 
-TEST(Prg, LoadAddressThenData) {
-    const std::pair<Bytes, int> rows[] = {// the file and its address, -1 when refused
-                                          {{}, -1},
-                                          {{0x00, 0x20}, -1},
-                                          {{0x23, 0xC1, 7, 8}, 0xC123},
-                                          {{0xFF, 0xFF, 1}, 0xFFFF},
-                                          {{0xFF, 0xFF, 1, 2}, -1},
-                                          {EncodePrg(0xF800, Bytes(2048, 1)), 0xF800},
-                                          {EncodePrg(0xF801, Bytes(2048, 1)), -1}};
-    for (const auto& [file, address] : rows) {
-        const auto prg = DecodePrg(file);
-        EXPECT_EQ(prg.ok() ? prg.value->loadAddress : -1, address) << file.size();
-        EXPECT_EQ(prg.ok() ? EncodePrg(address, prg.value->data) : Bytes{},
-                  prg.ok() ? file : Bytes{});
-        EXPECT_EQ(prg.reason, prg.ok()          ? ""
-                              : file.size() < 3 ? "too short for a PRG file"
-                                                : "the data runs past the end of the C64's memory");
-    }
-}
-
-// The charset picture is a plain 24-bit bitmap with the header every reader knows; BMP and
-// PNG pictures of any size read back pixel for pixel.
-TEST(Pictures, WrittenAndReadBack) {
-    const Bytes bmp = EncodeBmp(Image(256, 256));
-    EXPECT_EQ(bmp.size(), 196662u);
-    EXPECT_EQ(Bytes(bmp.begin(), bmp.begin() + 54),
-              (Bytes{'B', 'M', 0x36, 0, 3, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                     0,   1,   0,    0, 0, 1, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 0, 0,
-                     3,   0,   0,    0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0}));
-    std::mt19937 random(5);
-    for (auto [width, height] : {std::pair{256, 256}, {13, 7}, {1, 1}, {3, 2}}) {
-        Image picture(width, height);
-        for (int i = 0; i < width * height; ++i)
-            picture.data()[i] = 0xFF000000 | static_cast<Pixel>(random());
-        EXPECT_TRUE(testing::Same(DecodeBmp(EncodeBmp(picture), 1024).value.value(), picture))
-            << width;
-        EXPECT_TRUE(testing::Same(DecodePng(EncodePng(picture), 1024).value.value(), picture))
-            << width;
+// A session comes back whole; a file that is not whole, not ours or of a newer version is
+// refused with its reason.
+TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
+    Session sample;
+    sample.charset.front() = 0x81, sample.charset.back() = 0x7E;
+    sample.cells.front() = 255, sample.cells[CharMap::kColumns] = 1, sample.cells.back() = 130;
+    sample.palette = {0x123456, 0xFEDCBA}, sample.MapWidth = 80, sample.MapHeight = 50;
+    sample.CurrentChar = 200, sample.BeginRange = 17, sample.EndRange = 250;
+    sample.RangeEnabled = true, sample.DragSwap = false;
+    const std::size_t whole = kRecoveryFileBytes, sizes = 10 + kCharsetBytes + 8, none = 0;
+    const std::string damaged = "the file is damaged", cut = "the file is cut short";
+    // Byte at (none: 0, the magic's first) set to value; resealed: the checksum made to fit.
+    struct Row {
+        const char* name;
+        std::size_t size, at;
+        std::uint8_t value;
+        bool reseal;
+        std::string reason;
+    } rows[] = {
+        {"whole", whole, none, 'P', false, ""},
+        {"a glyph byte changed", whole, 700, 0x5A, false, damaged},
+        {"cut by one byte", whole - 1, none, 'P', false, cut},
+        {"cut in the magic", 5, none, 'P', false, cut},
+        {"foreign", whole, none, 'G', true, "it is not a recovery file of pixlore"},
+        {"newer version", whole, 8, 2, true, "it was written by a newer version of pixlore"},
+        {"map 0 wide", whole, sizes, 0, true, damaged},
+        {"a cell of 256", whole, sizes + 7, 1, true, damaged},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::vector<std::uint8_t> b = EncodeSession(sample);
+        b[r.at] = r.value;
+        const uLong crc = crc32(0, b.data(), static_cast<uInt>(whole - 4));
+        for (int i = 0; r.reseal && i < 4; ++i)
+            b[whole - 4 + i] = static_cast<std::uint8_t>(crc >> (8 * i));
+        b.resize(r.size);
+        const Decoded<Session> decoded = DecodeSession(b.data(), b.size());
+        EXPECT_EQ(decoded.reason, r.reason);
+        EXPECT_TRUE(!decoded.ok() || *decoded.value == sample);
     }
 }
 

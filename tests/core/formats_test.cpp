@@ -85,36 +85,6 @@ TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
     EXPECT_EQ(EncodePsf1(testing::CharsetOf(glyphs)), ours);
 }
 
-// Every 8 x 8 console font the system ships loads, with the glyphs its file holds (read back
-// through zlib's own gzip reader); kbd reads the font we write without complaint.
-TEST(Psf, ConsoleFontsOfTheSystem) {
-    int loaded = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("/usr/share/consolefonts")) {
-        const auto font = DecodePsf(ReadBytes(entry.path()));
-        if (entry.path().string().find(".psf") == std::string::npos) continue;
-        EXPECT_TRUE(font.ok() || font.reason.find("only fonts of 8 x 8") != std::string::npos)
-            << entry.path();
-        if (!font.ok()) continue;
-        Bytes raw(1 << 20);
-        gzFile in = gzopen(entry.path().c_str(), "rb");
-        raw.resize(static_cast<std::size_t>(gzread(in, raw.data(), 1 << 20)));
-        gzclose(in);
-        const std::size_t header = raw[0] == 0x36 ? 4 : raw[8];
-        EXPECT_EQ(font.value->glyphs,
-                  Bytes(raw.begin() + header, raw.begin() + header + font.value->glyphs.size()));
-        ++loaded;
-    }
-    EXPECT_GE(loaded, 30);  // kbd and console-data ship 38
-    testing::TempFolder folder;
-    testing::WriteBytes(folder / "ours.psf",
-                        EncodePsf1(testing::CharsetOf(testing::Pattern(2048, 5))));
-    const std::string run = "psfxtable -i " + folder / "ours.psf" + " -o " + folder / "copy.psf";
-    EXPECT_EQ(std::system((run + " >" + folder / "said" + " 2>&1").c_str()), 0);
-    EXPECT_EQ(ReadBytes(folder / "said"), Bytes{});
-    EXPECT_EQ(DecodePsf(ReadBytes(folder / "copy.psf")).value.value().glyphs,
-              testing::Pattern(2048, 5));
-}
-
 Bytes Picture(const char* name) {
     return ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name));
 }

@@ -1,7 +1,5 @@
-// The drawing primitives and the three views against small literal pictures and literal
-// renders: the charset grid with its cursor and mouse frames, the enlarged glyph, the map.
-#include <climits>
-#include <functional>
+// The three views against literal renders: the charset grid with its cursor and mouse frames,
+// the enlarged glyph, the map.
 #include <random>
 
 #include "support.h"
@@ -13,82 +11,6 @@ namespace pixlore {
 namespace {
 
 using testing::Same;
-using Draw = std::function<void(Image&)>;
-
-// Pictures as text, rows separated by spaces: '.' ground, '#' ink, 'o' another colour, 'k' black.
-constexpr Colour kColours[] = {0x102030, 0xA1B2C3, 0x00FF00, kBlack};
-
-Image Picture(const std::string& text) {
-    Image image(static_cast<int>(text.find(' ')),
-                static_cast<int>(text.size() + 1) / (static_cast<int>(text.find(' ')) + 1));
-    for (std::size_t i = 0; i < text.size(); ++i)
-        SetPixel(image, i % (image.width() + 1), i / (image.width() + 1),
-                 kColours[std::string(".#ok").find(text[i]) % 4]);
-    return image;
-}
-
-std::string Text(const Image& image) {
-    std::string text;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x <= image.width(); ++x)
-            text +=
-                x == image.width()
-                    ? ' '
-                    : ".#ok"[std::find(kColours, kColours + 4, image.colourAt(x, y)) - kColours];
-    return text.substr(0, text.size() - 1);
-}
-
-Draw operator+(Draw a, Draw b) {
-    return [=](Image& image) { a(image), b(image); };
-}
-Draw Fill(int x, int y, int w, int h) {
-    return [=](Image& image) { FillRect(image, x, y, w, h, kColours[1]); };
-}
-Draw Outline(int x, int y, int w, int h) {
-    return [=](Image& image) { OutlineRect(image, x, y, w, h, kColours[1]); };
-}
-Draw Dot(int x, int y) {
-    return [=](Image& image) { SetPixel(image, x, y, kColours[1]); };
-}
-Draw Put(const Image& source, int x, int y) {
-    return [=](Image& image) { DrawImage(image, source, x, y); };
-}
-
-TEST(Image, DrawingIsClippedAnywhereInTheRangeOfInt) {
-    const Image source = Picture("#oo oo#");
-    const std::pair<Draw, const char*> rows[] = {
-        {Fill(2, 1, 3, 2), "...... ..###. ..###. ......"},
-        {Fill(-2, -1, 3, 2) + Fill(5, 3, 9, 9), "#..... ...... ...... .....#"},
-        {Fill(2, 1, 0, 2) + Fill(2, 1, -3, 2) + Fill(INT_MAX - 15, 0, 16, 16),
-         "...... ...... ...... ......"},
-        {Fill(3, 1, INT_MAX, 2) + Fill(INT_MIN, INT_MIN, 16, 16) + Fill(INT_MIN, 0, INT_MAX, 4),
-         "...... ...### ...### ......"},
-        {Outline(1, 0, 4, 4), ".####. .#..#. .#..#. .####."},
-        {Outline(0, 0, 1, 1) + Outline(3, 1, 2, 2), "#..... ...##. ...##. ......"},
-        {Outline(-2, -1, 5, 3) + Outline(4, 2, 16, 16), "..#... ###... ....## ....#."},
-        {Outline(INT_MAX - 15, INT_MAX - 15, 16, 16) + Outline(INT_MAX, 0, 16, 16) +
-             Outline(INT_MIN, INT_MIN, 16, 16),
-         "...... ...... ...... ......"},
-        {Dot(5, 3) + Dot(0, 0) + Dot(-1, 0) + Dot(6, 0) + Dot(0, 4) + Dot(0, -1),
-         "#..... ...... ...... .....#"},
-        {Put(source, 1, 1) + Put(source, 5, 3) + Put(source, -2, -1),
-         "#..... .#oo.. .oo#.. .....#"},
-        {Put(source, INT_MAX, INT_MAX) + Put(source, INT_MIN, INT_MIN),
-         "...... ...... ...... ......"},
-        {Put(CopyRect(source, 1, 0, 2, 2), 0, 0) + Put(CopyRect(source, 2, -1, 2, 2), 3, 0),
-         "oo.kk. o#.ok. ...... ......"},
-        {Put(CopyRect(source, INT_MIN, INT_MIN, 2, 2), 4, 2) +
-             Put(CopyRect(source, 0, 0, -1, 2), 0, 0),
-         "...... ...... ....kk ....kk"},
-    };
-    for (const auto& [draw, after] : rows) {
-        Image image = Picture("...... ...... ...... ......");
-        draw(image);
-        EXPECT_EQ(Text(image), after);
-    }
-    EXPECT_TRUE(Image(-3, 5).empty());
-}
-
 Charset RandomCharset(std::mt19937& random) {
     Charset charset;
     for (auto& byte : charset)

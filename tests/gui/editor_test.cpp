@@ -510,7 +510,10 @@ void EditorTest::editor_data() {
         "messages: Import|~/tall.psf: its glyphs are 8 x 16 pixels; only fonts of 8 x 8 pixels can "
         "be read");
     row("open small.png; File > Import > Picture (BMP, PNG)...",
-        "glyph 65: FF00000000000000; glyph 66: 0000000000000000");
+        "glyph 65: 0000000000000000; glyph 130: FF00000000000000; messages: Import|~/small.png "
+        "holds 256 glyphs; from glyph 65 on only the first 191 fit");
+    row("charset LeftClick 0,0; open small.png; File > Import > Picture (BMP, PNG)...",
+        "glyph 65: FF00000000000000; glyph 66: 0000000000000000; messages: ");
     row("open gone.png; File > Import > Picture (BMP, PNG)...",
         "messages: Import|~/gone.png: there is no such file");
     // Undo and redo: a stroke, a command or a load is one step; nothing changed is none.
