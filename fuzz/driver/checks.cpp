@@ -167,8 +167,8 @@ std::string CheckState(Editor& e, const Expected& x, int quits) {
 
 std::string CheckViews(Editor& editor, Feedback& feedback) {
     const EditorState& s = editor.state();
-    if (fresh.from != std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth,
-                                 s.map.MapHeight, s.TextCursor)) {
+    if (fresh.from != std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight,
+                                 s.TextCursor)) {
         RenderCharsetImage(fresh.charset, s.charset, s.palette);
         RenderCharMapImage(fresh.map, s.map, s.charset, s.palette);
         if (s.TextCursor) DrawMapTextCursor(fresh.map, *s.TextCursor);
@@ -196,9 +196,9 @@ std::string CheckViews(Editor& editor, Feedback& feedback) {
 
 std::string CheckFiles(Editor& editor, const FakeDialogs& dialogs, const Before& before,
                        const Event& event) {
-    static const std::set<std::string> kTitles = {
-        "No file",  "Read error", "Open File", "Save File",
-        "Save file", "Pixlore",    "Import",    "Recover last session"};
+    static const std::set<std::string> kTitles = {"No file",   "Read error",          "Open File",
+                                                  "Save File", "Save file",           "Pixlore",
+                                                  "Import",    "Recover last session"};
     for (std::size_t i = before.messages; i < dialogs.messages.size(); ++i)
         if (!kTitles.count(dialogs.messages[i].title))
             return "message box \"" + dialogs.messages[i].title + "\": " + dialogs.messages[i].text;

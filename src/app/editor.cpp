@@ -16,6 +16,7 @@ constexpr int kMainClientWidth = 640;
 constexpr int kMainClientHeight = 480;
 constexpr int kMapClientWidth = 512 + 10;
 constexpr int kMapClientHeight = 384 + 10;
+constexpr char kMapTitle[] = "Character map";
 
 void AddHistoryShortcuts(QWidget* window, const EventSink& sink) {
     AddShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_Z), Command::Undo, sink);
@@ -90,11 +91,16 @@ void Editor::reset() {
     setTextCodes(TextCodes::Windows1252);
     InitCharMap(state_.map);
     mapScrollArea_->setContentSize(kMapClientWidth, kMapClientHeight);
+    mapWindow_->setTitle(kMapTitle);
     mapWindow_->hide();
     mapWindow_->setWindowState(Qt::WindowNoState);
     mapWindow_->resize(kMapClientWidth, kMapClientHeight);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
     RefreshViews();
+    // Blank, as a new map canvas is until the map is first shown.
+    Image& map = mapCanvas_->surface();
+    FillRect(map, 0, 0, map.width(), map.height(), kWhite);
+    mapCanvas_->present();
     charsetCanvas_->setFocus();
     mapPickPress_ = typedNow_ = typedRunOpen_ = false;
     recoveryWriter_.reset();
@@ -177,8 +183,8 @@ void Editor::openMapWindow() {
     auto sink = [this](const Event& e) { dispatch(e); };
     // A large map need not only be scrolled: the window opens at its usual size and place, and
     // the user may resize or maximise it, the scroll area following.
-    mapWindow_ = std::make_unique<Window>(MapWindow, "Character map", kMapClientWidth,
-                                          kMapClientHeight, sink, Window::Frame::Resizable);
+    mapWindow_ = std::make_unique<Window>(MapWindow, kMapTitle, kMapClientWidth, kMapClientHeight,
+                                          sink, Window::Frame::Resizable);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
     mapScrollArea_ = new ScrollArea(mapWindow_->client(), {0, 0, kMapClientWidth, kMapClientHeight},
                                     kMapClientWidth, kMapClientHeight, 16);

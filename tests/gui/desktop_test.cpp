@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <numeric>
 
+#include "app/editor.h"
 #include "app/ids.h"
 #include "formats/picture_import.h"
 #include "formats/png_encode.h"
-#include "app/editor.h"
 #include "gui/fake_dialogs.h"
 #include "views/charset_view.h"
 #include "views/map_view.h"

@@ -1,6 +1,8 @@
 // The editor as its user works it. Each row is a script of steps in a fresh editor, then what
 // the editor shows afterwards; the steps and what can be looked at are listed in Scene.
 #include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -10,12 +12,16 @@
 
 #include "app/editor.h"
 #include "app/ids.h"
+#include "core/temp_folder.h"
+#include "files/recovery_file.h"
+#include "formats/picture_import.h"
 #include "formats/png_encode.h"
+#include "formats/prg.h"
 #include "formats/psf.h"
 #include "gui/fake_dialogs.h"
-#include "core/temp_folder.h"
 #include "tests.h"
 #include "views/charset_view.h"
+#include "views/map_view.h"
 
 using namespace pixlore;
 
@@ -34,7 +40,7 @@ std::string Format(const char* format, Values... values) {
 // glyph 65 is 80C0603102000F01, glyph 66 0102040810204080, the rest empty; 65 is selected. The
 // folder shows as "~".
 struct Shared {
-    testing::TempFolder folder;
+    testing::TempFolder folder, recovery;
     FakeDialogs dialogs;
     int quits = 0;
     std::unique_ptr<Editor> editor;
@@ -47,6 +53,9 @@ std::unique_ptr<Editor> Start(const std::vector<std::string>& arguments) {
         options.arguments.push_back(shared->folder / a);
     options.currentDirectory = shared->folder.path();
     options.quit = [] { ++shared->quits; };
+    options.recoveryFolder = shared->recovery.path();
+    // Written at quit only: a write in the background would race with the rows.
+    options.recoveryTiming = {std::chrono::seconds(60), std::chrono::seconds(60)};
     auto editor = std::make_unique<Editor>(shared->dialogs, options);
     editor->start();
     return editor;
@@ -65,22 +74,25 @@ class Scene {
     QWidget* clicked = nullptr;  // the canvas of the last canvas event
 
     Scene() {
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            std::filesystem::remove_all(entry);
+        for (const auto* f : {&folder, &s_.recovery})
+            for (const auto& entry : std::filesystem::directory_iterator(f->path()))
+                std::filesystem::remove_all(entry);
         Bytes scene(2048), psf = EncodePsf1(Charset{});
         std::copy_n("\x80\xC0\x60\x31\x02\x00\x0F\x01\x01\x02\x04\x08\x10\x20\x40\x80", 16,
                     scene.begin() + 65 * 8);
         psf[4 + 65 * 8] = 0xAA;
         Image picture(128, 128);
         FillRect(picture, 8, 32, 8, 1, kWhite);  // row 0 of glyph 65
-        for (auto [name, bytes] : {std::pair{"scene.fnt", scene},
-                                   {"eight.fnt", Bytes(8, 0xFF)},
-                                   {"cells.map", {0xFF, 0xFF}},
-                                   {"big.map", Bytes(961)},
-                                   {"empty.fnt", {}},
-                                   {"font.psf", psf},
-                                   {"tall.psf", {0x36, 0x04, 0x00, 0x10}},
-                                   {"small.png", EncodePng(picture)}})
+        for (auto [name, bytes] :
+             {std::pair{"scene.fnt", scene},
+              {"eight.fnt", Bytes(8, 0xFF)},
+              {"cells.map", {0xFF, 0xFF}},
+              {"big.map", Bytes(961)},
+              {"empty.fnt", {}},
+              {"font.psf", psf},
+              {"tall.psf", {0x36, 0x04, 0x00, 0x10}},
+              {"small.png", EncodePng(picture)},
+              {"g.prg", EncodePrg(0x3000, Bytes(scene.begin() + 528, scene.begin() + 656))}})
             testing::WriteBytes(folder / name, bytes);
         if (editor) editor->reset();
         if (!editor) editor = (s_.editor = Start({"scene.fnt"})).get();
@@ -128,13 +140,17 @@ class Scene {
         }
         if (canvases.count(w[0])) {
             clicked = widget(w[0] + " canvas");
-            static const QStringList kTypes = {"LeftButtonDown",  "LeftButtonUp", "LeftClick",
-                                               "RightButtonDown", "RightClick",   "MouseMove",
-                                               "MouseEnter",      "KeyUp"};
+            static const QStringList kTypes = {
+                "LeftButtonDown", "LeftButtonUp",  "LeftClick",        "RightButtonDown",
+                "RightClick",     "MouseMove",     "MouseEnter",       "KeyUp",
+                "MouseLeave",     "RightButtonUp", "MiddleButtonDown", "MiddleButtonUp",
+                "Wheel",          "KeyDown"};
             const QStringList xy = w.value(2).split(',');
-            editor->dispatch(
+            Event e =
                 CanvasEvent(canvases.at(w[0]), static_cast<CanvasEventType>(kTypes.indexOf(w[1])),
-                            xy[0].toInt(), xy[1].toInt(), w.value(3).toInt(), w.value(4).toInt()));
+                            xy[0].toInt(), xy[1].toInt(), w.value(3).toInt(), w.value(4).toInt());
+            e.Control = w.value(5) == "ctrl";
+            editor->dispatch(e);
             return kTypes.contains(w[1]);
         }
         if (w[0] == "button")
@@ -175,6 +191,14 @@ class Scene {
             if (!QTest::qWaitForWindowActive(&window)) return false;
             QTest::keyClick(window.windowHandle(), keys.key(), keys.keyboardModifiers());
         }
+        for (const QChar c : w[0] == "type" ? rest : QString()) {
+            Event e = CanvasEvent(MapCanvas, CanvasEventType::KeyDown, 0, 0);
+            e.text = QString(c == '_' ? ' ' : c).toStdString();
+            editor->dispatch(e);
+        }
+        if (w[0] == "fresh") editor->QuitProgram(), editor->reset();
+        if (w[0] == "resize")
+            editor->mapWindow().resize(w[1].toInt(), w[2].toInt()), QTest::qWait(50);
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
         if (w[0] == "open" || w[0] == "save")
             dialogs.fileAnswers.push_back({name(w[1].toStdString()), w.value(2).toInt()});
@@ -287,6 +311,49 @@ class Scene {
                                           : widget(w)->toolTip();
             if (kind == "texts" && !text.isEmpty()) add(text.toStdString(), "|");
         }
+        for (QAction* a : kind == "greyed"
+                              ? editor->mainMenu().menuBar()->actions()[1]->menu()->actions()
+                              : QList<QAction*>{})
+            if (!a->isEnabled()) add(a->text().section('\t', 0, 0).toStdString(), " ");
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        if (kind == "clipboard")
+            out = clipboard->text().section('\n', 0, 0).toStdString() +
+                  (clipboard->image().isNull() ? "" : " and a picture");
+        const auto picture = DecodePicture(file);
+        if (kind == "picture")
+            out = !picture.ok()                                               ? picture.reason
+                  : *picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
+                                                                              : "another";
+        if (kind == "scroll")
+            out = Format("%d %d", editor->mapScrollArea().horizontalScrollBar()->isVisible(),
+                         editor->mapScrollArea().verticalScrollBar()->isVisible());
+        if (kind == "cursor")
+            out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
+        for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)
+            if (kind == "codes" && editor->mainMenu().checked(id)) out = std::to_string(id);
+        if (kind == "everything") {  // all a fresh editor starts with
+            const auto hash = [](const void* data, std::size_t size) {
+                const QByteArrayView bytes(static_cast<const char*>(data), qsizetype(size));
+                return QCryptographicHash::hash(bytes, QCryptographicHash::Md5)
+                    .toHex(0)
+                    .left(8)
+                    .toStdString();
+            };
+            const auto session = EncodeSession(editor->session());
+            add("session " + hash(session.data(), session.size()), "; ");
+            for (Canvas* c :
+                 {&editor->charsetCanvas(), &editor->glyphCanvas(), &editor->mapCanvas()})
+                add("canvas " + hash(c->surface().data(),
+                                     sizeof(Pixel) * c->surface().width() * c->surface().height()),
+                    "; ");
+            for (const char* p : {"title", "map title", "map", "labels", "drag", "codes", "greyed",
+                                  "cursor", "steps", "focus", "folder", "scroll"})
+                add(p + (": " + probe(p).toStdString()), "; ");
+            add(Format("%d %dx%d ", editor->rangeCheckBox().isChecked(),
+                       editor->mapWindow().width(), editor->mapWindow().height()) +
+                    editor->glyphDataField().toPlainText().toStdString(),
+                "; ");
+        }
         return QString::fromStdString(out).replace(QString::fromStdString(folder.path()), "~");
     }
 
@@ -335,6 +402,16 @@ class EditorTest : public QObject {
             const QString what = expected.section(": ", 0, 0);
             QCOMPARE(what + ": " + scene.probe(what), expected);
         }
+    }
+    // Runs after every row: the reset editor is one just started, in every respect.
+    void resetIsStart() {
+        Scene scene;
+        const QString reset = scene.probe("everything");
+        const auto fresh = Start({"scene.fnt"});
+        fresh->dispatch(CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 24, 72));
+        scene.editor = fresh.get();
+        QVERIFY(scene.show(*fresh));
+        QCOMPARE(reset.split("; "), scene.probe("everything").split("; "));
     }
 };
 
@@ -553,6 +630,59 @@ void EditorTest::editor_data() {
     row("key main Q; key main Return; key main Backspace", "quits: 0");
     row("close main", "quits: 1");
     row("File > Quit", "quits: 1");
+    // The clipboard: glyphs go out as numbers and a picture and come back at the current glyph.
+    row("bars 66 65; range on; Edit > Copy; range on; charset LeftClick 8,8; Edit > Paste",
+        "clipboard: $80, $C0, $60, $31, $02, $00, $0F, $01 and a picture; glyph 0: "
+        "80C0603102000F01; glyph 1: 0102040810204080; steps: 1");
+    row("Edit > Copy; Char > Clear character; key main Ctrl+V; Edit > Undo",
+        "glyph 65: 0000000000000000; steps: 2; greyed: ");
+    row("Char > Map > ZX 32x24; key map Ctrl+C",
+        "clipboard: $00, $01, $02, $03, $04, $05, $06, "
+        "$07, $08, $09, $0A, $0B, $0C, $0D, $0E, $0F, $10, $11, $12, $13, $14, $15, $16, $17, $18, "
+        "$19, $1A, $1B, $1C, $1D, $1E, $1F and a picture");
+    // Typing on the map from a cell of the popup: a run of keys is one step; a row's end goes
+    // on in the next; the codes follow "Text codes"; a click on the map ends it.
+    row("popup Type text here; map RightClick 600,48; type AB_e; map KeyDown 0,0 0 8",
+        "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1");
+    row("Char > Text codes > C64 screen codes; popup Type text here; map RightClick 8,8; type "
+        "@a_; Edit > Undo; Edit > Redo",
+        "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
+    row("Char > Text codes > ZX80/ZX81; popup Type text here; map RightClick 8,8; type A0!; map "
+        "LeftButtonDown 40,40 1",
+        "cell 0,0: 38; cell 1,0: 28; cell 2,0: 2; cursor: none; cell 2,2: 65");
+    row("Char > Text codes > IBM PC 866; popup Type text here; map RightClick 8,8; type Ёé",
+        "cell 0,0: 240; cell 1,0: 1");
+    // Picking from the map with the middle button or Control and the left one; a bigger window
+    // shows more of a large map.
+    row("map MiddleButtonDown 50,40", "char: 5");
+    row("map LeftButtonDown 40,20 1 0 ctrl; map MouseMove 70,70 1",
+        "char: 3; cell 4,4: 8; steps: 0");
+    row("Char > Map > C64 40x25", "map: 40x25 shown 640x400; scroll: 1 1");
+    row("Char > Map > PC 80x50; resize 1320 600", "scroll: 0 1");
+    // Undo and Redo are greyed when there is nothing to undo or redo.
+    row("", "greyed: Undo Redo");
+    row("Char > Invert; Edit > Undo", "greyed: Undo");
+    // Exports and imports of the new formats.
+    row("save mp; File > Export > Map picture...", "picture mp.png: the map");
+    row("open g.prg; File > Import > C64 PRG...", "glyph 65: 0102040810204080; messages: ");
+    row("charset LeftClick 255,255; open g.prg; File > Import > C64 PRG...",
+        "glyph 255: 0102040810204080; messages: Import|~/g.prg holds 16 glyphs; from glyph 255 "
+        "on only the first 1 fit");
+    // A drag whose release the canvas never saw drops nothing with the next click.
+    row("charset LeftButtonDown 24,72 1; charset MouseMove 40,72 0; charset LeftButtonDown 40,72 "
+        "1; charset LeftButtonUp 40,72",
+        "glyph 65: 80C0603102000F01; glyph 66: 0102040810204080");
+    // Recovery: a session this editor's predecessor left comes back as one step.
+    row("File > Recover last session",
+        "messages: Recover last session|No earlier session to "
+        "recover");
+    row("Char > Charset > C64 CAPS; Char > Map > PC 80x50; fresh; File > Recover last session",
+        "charset: c64-caps.bin; map: 80x50 hidden 1280x800; steps: 1");
+    // Everything left as it should not stay, for the check of the reset after all rows.
+    row("Char > Text codes > C64 screen codes; Char > Drag mode:copy; bars 3 9; range on; Char > "
+        "Map > PC 80x50; resize 900 700; popup Type text here; map RightClick 80,48; type ab; "
+        "Char > Invert; focus data field",
+        "codes: 56");
     // What every row starts from, after all of them.
     row("",
         "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; cell 39,23: 62; "
