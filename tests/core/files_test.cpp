@@ -1,17 +1,14 @@
-// Files on disk: safe writing, whole reads, and the glyph and map files against a model of
-// their formats.
+// Files on disk: safe writing, whole reads and the recovery file.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
-#include <random>
 
 #include <zlib.h>
 
 #include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "files/whole_file.h"
-#include "fuzz/model/format_check.h"
 #include "support.h"
 
 namespace pixlore {
@@ -102,26 +99,6 @@ TEST(ReadWholeFile, TakesRegularFilesOnly) {
         std::filesystem::file_size(shrinking) == ReadBytes(shrinking).size())
         return;
     EXPECT_EQ(ReadWholeFile(shrinking, 4096).reason, "it could not be read whole");
-}
-
-// Glyph and map files read and written by the program against a model of the two formats:
-// fixed-seed random files, then the inputs the fuzzer kept.
-TEST(FileFormats, AgreeWithTheModel) {
-    testing::TempFolder folder;
-    std::mt19937 random(7011);
-    const std::size_t sizes[] = {5, 6, 13, 773, 965, 1029, 1925, 2053, 2054, 4005, 4006, 6000};
-    for (int i = 0; i < 96; ++i) {
-        Bytes input(sizes[i % 12] + random() % 3);
-        for (std::uint8_t& b : input)
-            b = static_cast<std::uint8_t>(random());
-        ASSERT_EQ(model::CheckFileFormats(input.data(), input.size(), folder.path()), "") << i;
-    }
-    for (const auto& kept :
-         std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/file_formats")) {
-        const Bytes input = ReadBytes(kept.path());
-        EXPECT_EQ(model::CheckFileFormats(input.data(), input.size(), folder.path()), "")
-            << kept.path();
-    }
 }
 
 // A session comes back whole; a file that is not whole, not ours or of a newer version is
