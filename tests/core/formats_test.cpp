@@ -198,7 +198,7 @@ TEST(PictureImport, CharsetFromPicture) {
             for (int i = 0; i < 128 * scale * 128 * scale; ++i)
                 picture.data()[i] =
                     big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
-            EXPECT_TRUE(testing::Same(CharsetFromPicture(picture, current).value.value(), read))
+            EXPECT_EQ(CharsetFromPicture(picture, current).value.value(), read)
                 << scale << " " << std::hex << drawn.InkColor;
         }
     for (int redColumns : {64, 65}) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "charset/charset.h"
 #include "charset/palette.h"
@@ -13,17 +15,7 @@ namespace pixlore::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Two whole results compared once; on a difference, where it starts.
-template <class A, class B>
-::testing::AssertionResult Same(const A& a, const B& b) {
-    const auto [i, j] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    if (i == a.end() && j == b.end()) return ::testing::AssertionSuccess();
-    auto failure = ::testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size()
-                                                 << ", first difference at " << (i - a.begin());
-    if (i != a.end() && j != b.end()) failure << ": " << +*i << " against " << +*j;
-    return failure;
-}
-
+// Two pictures compared once; on a difference, where it starts.
 inline ::testing::AssertionResult Same(const Image& a, const Image& b) {
     if (a.width() != b.width() || a.height() != b.height())
         return ::testing::AssertionFailure() << "sizes differ";

@@ -1,21 +1,17 @@
 // What the toolkit layer adds: canvas events from real pointer, key and drop input, key codes,
-// the file dialogs and the export dialog.
+// the filters of the file dialogs and the export dialog.
 #include <QComboBox>
 #include <QEnterEvent>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/canvas.h"
 #include "platform/export_dialog.h"
 #include "platform/key_codes.h"
 #include "platform/pointer_relay.h"
 #include "platform/qt_dialogs.h"
-#include "core/temp_folder.h"
 #include "tests.h"
 
 using namespace pixlore;
@@ -198,42 +194,6 @@ class PlatformTest : public QObject {
         QVERIFY(std::tuple(s.what, s.format, s.directive, s.values, s.loadAddress, s.label) ==
                 std::tuple(ExportWhat::Range, ExportFormat::Assembler, Directive::Defb,
                            ValueStyle::ZeroX, 0xC000, "second"));
-    }
-
-    // The toolkit's own file dialogs: the filter in force comes back, open takes a missing
-    // name but only in a folder that exists, save replaces without asking.
-    void fileDialogs() {
-        testing::TempFolder folder;
-        testing::WriteBytes(folder / "old.bmp", {1});
-        const std::tuple<bool, int, const char*, const char*> rows[] = {
-            {false, 1, "not there.map", "not there.map"},
-            {false, 0, "no folder/x.fnt", ""},
-            {true, 0, "old.bmp", "old.bmp"}};
-        for (auto [save, filter, typed, chosen] : rows) {
-            QString shown;
-            QTimer::singleShot(0, [&, filter = filter, typed = typed] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                shown = dialog->windowTitle() + " " + dialog->directory().absolutePath();
-                for (int i = 0; i < filter; ++i)
-                    QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
-                QTimer::singleShot(
-                    0, [dialog = QPointer(dialog)] {  // a question, or the dialog still open
-                        if (dialog && QApplication::activeModalWidget())
-                            QApplication::activeModalWidget()->close();
-                        if (dialog && dialog->isVisible()) dialog->reject();
-                    });
-                QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-            });
-            QtDialogs dialogs;
-            const auto choice =
-                save ? dialogs.saveFile("Save", folder.path(), ".bmp")
-                     : dialogs.openFile("Open", folder.path(), "A (*.fnt)|*.fnt|B (*.map)|*.map");
-            QCOMPARE(shown.toStdString(), (save ? "Save " : "Open ") + folder.path());
-            QCOMPARE(choice.name + " " + std::to_string(choice.filterIndex),
-                     (*chosen ? folder / chosen : "") + " " + std::to_string(*chosen ? filter : 0));
-            QCoreApplication::processEvents();
-        }
     }
 };
 
