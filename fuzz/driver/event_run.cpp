@@ -3,36 +3,259 @@
 #include <QApplication>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <tuple>
 
+#include "app/editor.h"
 #include "app/ids.h"
-#include "fuzz/driver/checks.h"
+#include "fuzz/model/format_model.h"
+#include "gui/fake_dialogs.h"
+#include "views/glyph_view.h"
+#include "views/map_view.h"
 
 namespace pixlore::fuzz {
 namespace {
 
+// What the events so far oblige the windows to show.
+struct Expected {
+    bool titleShowsStatus = false;    // the selection has moved
+    bool rangeLabelsWritten = false;  // a track bar moved or a range end was set
+    bool mapSizeSet = false;          // the scroll content follows the map size
+    bool mapShown = false;
+    int quits = 0;
+    // The toolkit shows each canvas straight from this memory: it must stay where it was made.
+    std::array<const Pixel*, 3> surfaces{};
+};
+
+// Mouse feedback a canvas may show until the next render replaces it.
+struct Feedback {
+    enum class Frame { None, Hover, Drag } charsetFrame = Frame::None;
+    int x = 0, y = 0, dragSource = 0;
+    std::optional<Cell> mapHover;
+    // The map canvas stays white from start-up until the map is first drawn; nobody sees it
+    // before, as only a map size shows the window, and that draws it first.
+    bool mapStillBlank = true;
+    // Notes what the event, about to be dispatched, draws.
+    void note(const Event& event, const EditorState& state);
+};
+
+// The work and the dialogs' records as an event found them.
+struct Before {
+    Charset charset;
+    CharMap map;
+    Selection selection;
+    std::size_t messages, answers;
+};
+
+// Fresh renders, made again only when what they are drawn from has changed: renders cost more
+// than the events, a 4 MB map most of all.
+struct Fresh {
+    Image charset{256, 256}, frame{256, 256}, glyph{128, 128}, map{1280, 800};
+    const Image blank{1280, 800, kWhite};
+    std::optional<
+        std::tuple<Charset, Palette, decltype(CharMap::cells), int, int, std::optional<Cell>>>
+        from;
+} fresh;
+
+bool SameActiveArea(const Image& a, const Image& b, const CharMap& map) {
+    for (int y = 0; y < 16 * map.MapHeight; ++y)
+        if (std::memcmp(a.row(y), b.row(y), 16 * map.MapWidth * sizeof(Pixel))) return false;
+    return true;
+}
+
+std::string CheckMapCanvas(const Image& shown, const EditorState& s, Feedback& feedback) {
+    if (feedback.mapStillBlank && shown == fresh.blank) return {};
+    feedback.mapStillBlank = false;
+    if (SameActiveArea(shown, fresh.map, s.map)) return feedback.mapHover.reset(), "";
+    if (!feedback.mapHover) return "map canvas is stale";
+    // The outline goes on the fresh render for the comparison and comes off again after.
+    const Cell cell = *feedback.mapHover;
+    const Image under = CopyRect(fresh.map, 16 * cell.x, 16 * cell.y, 16, 16);
+    DrawMapHoverOutline(fresh.map, cell);
+    const bool same = SameActiveArea(shown, fresh.map, s.map);
+    DrawImage(fresh.map, under, 16 * cell.x, 16 * cell.y);
+    return same ? "" : "map canvas is neither the map nor the map with the last hover outline";
+}
+
+model::Cells CellsOf(const CharMap& map) {
+    model::Cells cells{{}, map.MapWidth, map.MapHeight};
+    std::copy(map.cells.begin(), map.cells.end(), cells.cell.begin());
+    return cells;
+}
+
+std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
+    const bool glyphs = command <= Command::SaveIbm, map = command == Command::SaveCharacterMap;
+    const int count = command == Command::SaveZx      ? 768
+                      : command == Command::SaveAtari ? 1024
+                                                      : 2048;
+    const auto wanted = map ? model::SaveMap(CellsOf(b.map))
+                            : model::SaveGlyphs(b.charset, b.selection.CurrentChar, count);
+    const std::size_t said = d.messages.size() - b.messages;
+    if (glyphs && !wanted)
+        return said == 1 && d.messages.back().text == "out of size" && d.answers.size() == b.answers
+                   ? ""
+                   : "a glyph save past glyph 255 was not refused";
+    if (d.answers.size() != b.answers + 1) return "a save asked for no name";
+    if (d.answers.back().name.empty()) return said ? "a cancelled save said something" : "";
+    const std::string name = model::SavedName(d.answers.back().name, map      ? ".map"
+                                                                     : glyphs ? ".fnt"
+                                                                              : ".bmp");
+    // A save may fail only where no regular file can be written: in a missing folder, or over
+    // a folder or anything else that is no regular file.
+    std::error_code e;
+    const std::filesystem::path path(name);
+    if (said)
+        return d.messages.back().text == "File Error:" + name &&
+                       (!is_directory(path.parent_path(), e) ||
+                        (exists(path, e) && !is_regular_file(path, e)))
+                   ? ""
+                   : "a save failed where it could have written";
+    const std::optional<model::Bytes> written = model::ReadRegularFile(name);
+    if (!glyphs && !map)
+        return written && written->size() == 196662 ? "" : "the picture is no 256 x 256 bitmap";
+    return written == wanted ? "" : "a saved file differs from the model";
+}
+
+void Feedback::note(const Event& event, const EditorState& state) {
+    if (event.kind != EventKind::ControlEvent || event.type != CanvasEventType::MouseMove) return;
+    const Cell cell = CellUnder(event.MouseX, event.MouseY);
+    if (event.control == CharsetCanvas) {
+        charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
+        std::tie(x, y, dragSource) = std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
+    } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
+               cell.y >= 0 && cell.y <= state.map.MapHeight) {
+        mapHover = cell;  // the active area or the column or row just beyond it
+    }
+}
+
+Before Snapshot(Editor& editor, const FakeDialogs& dialogs) {
+    const EditorState& s = editor.state();
+    return {s.charset, s.map, s.selection, dialogs.messages.size(), dialogs.answers.size()};
+}
+
+std::string CheckState(Editor& e, const Expected& x, int quits) {
+    const EditorState& s = e.state();
+    const Selection& c = s.selection;
+    if (c.CurrentColumn < 0 || c.CurrentColumn > 15 || c.CurrentRow < 0 || c.CurrentRow > 15 ||
+        c.CurrentChar != 16 * c.CurrentRow + c.CurrentColumn)
+        return "selection " + std::to_string(c.CurrentChar);
+    for (std::int32_t code : s.map.cells)
+        if (code < 0 || code > 255) return "a map cell holds " + std::to_string(code);
+    static const std::set<std::pair<int, int>> kSizes = {
+        {40, 24}, {32, 24}, {80, 50}, {64, 30}, {40, 25}};
+    if (!kSizes.count({s.map.MapWidth, s.map.MapHeight}))
+        return "map size " + std::to_string(s.map.MapWidth);
+    if ((s.map.PopupCellX != -1 || s.map.PopupCellY != -1) &&
+        !CharMap::Contains(s.map.PopupCellX, s.map.PopupCellY))
+        return "popup cell " + std::to_string(s.map.PopupCellX) + "," +
+               std::to_string(s.map.PopupCellY);
+    if (s.drag.DragState != 0 &&
+        (s.drag.DragState != 1 || s.drag.DragSource < 0 || s.drag.DragSource > 255))
+        return "drag " + std::to_string(s.drag.DragState) + " from " +
+               std::to_string(s.drag.DragSource);
+    if (quits != x.quits) return "quit " + std::to_string(quits) + " times";
+    const std::string title = e.mainWindow().title();
+    if (title != s.WindowTitle + " " + StatusText(c.CurrentChar) &&
+        (x.titleShowsStatus || title != s.WindowTitle))
+        return "main window title \"" + title + "\"";
+    const std::string labels =
+        (e.beginRangeLabel().text() + "|" + e.endRangeLabel().text()).toStdString();
+    if (labels != "BeginRange:" + RangePositionText(e.beginRangeTrackBar().value()) +
+                      "|End range:" + RangePositionText(e.endRangeTrackBar().value()) &&
+        (x.rangeLabelsWritten || labels != "Begin range:0|End range:0"))
+        return "range labels \"" + labels + "\"";
+    if (e.mainMenu().checked(Command::DragModeSwap) + e.mainMenu().checked(Command::DragModeCopy) !=
+        1)
+        return "drag mode marks not exactly one";
+    if (e.mapScrollArea().contentSize() !=
+        (x.mapSizeSet ? QSize(16 * s.map.MapWidth, 16 * s.map.MapHeight) : QSize(522, 394)))
+        return "map scroll content is not the map's size";
+    if (e.mapWindow().isVisible() != x.mapShown)
+        return x.mapShown ? "map window hidden" : "map window shown";
+    const std::array<const Pixel*, 3> surfaces = {e.charsetCanvas().surface().data(),
+                                                  e.glyphCanvas().surface().data(),
+                                                  e.mapCanvas().surface().data()};
+    if (surfaces != x.surfaces || e.charsetCanvas().surface().width() != 256 ||
+        e.glyphCanvas().surface().width() != 128 || e.mapCanvas().surface().height() != 800)
+        return "a canvas picture moved or changed size";
+    return {};
+}
+
+std::string CheckViews(Editor& editor, Feedback& feedback) {
+    const EditorState& s = editor.state();
+    if (fresh.from != std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight,
+                                 s.TextCursor)) {
+        RenderCharsetImage(fresh.charset, s.charset, s.palette);
+        RenderCharMapImage(fresh.map, s.map, s.charset, s.palette);
+        if (s.TextCursor) DrawMapTextCursor(fresh.map, *s.TextCursor);
+        fresh.from = std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight,
+                                s.TextCursor);
+    }
+    if (!(fresh.charset == s.CharsetImage)) return "CharsetImage does not show the charset";
+    ComposeCharsetCanvas(fresh.frame, s.CharsetImage, s.selection);
+    const Image& shown = editor.charsetCanvas().surface();
+    if (shown == fresh.frame) feedback.charsetFrame = Feedback::Frame::None;
+    if (feedback.charsetFrame == Feedback::Frame::Hover)
+        ShowCharsetHover(fresh.frame, s.CharsetImage, s.selection, feedback.x, feedback.y);
+    if (feedback.charsetFrame == Feedback::Frame::Drag)
+        ShowDragPreview(fresh.frame, s.CharsetImage, s.selection, {1, feedback.dragSource, 0},
+                        feedback.x, feedback.y);
+    if (!(shown == fresh.frame))
+        return "charset canvas is neither the picture with the cursor nor the last mouse frame";
+    const std::uint8_t* glyph = GlyphAt(s.charset, s.selection.CurrentChar);
+    RenderGlyphImage(fresh.glyph, glyph, s.palette);
+    if (!(fresh.glyph == editor.glyphCanvas().surface())) return "glyph canvas is stale";
+    if (editor.glyphDataField().toPlainText().toStdString() != GlyphDataText(glyph))
+        return "data field is stale";
+    return CheckMapCanvas(editor.mapCanvas().surface(), s, feedback);
+}
+
+std::string CheckFiles(Editor& editor, const FakeDialogs& dialogs, const Before& before,
+                       const Event& event) {
+    static const std::set<std::string> kTitles = {"No file",   "Read error",          "Open File",
+                                                  "Save File", "Save file",           "Pixlore",
+                                                  "Import",    "Recover last session"};
+    for (std::size_t i = before.messages; i < dialogs.messages.size(); ++i)
+        if (!kTitles.count(dialogs.messages[i].title))
+            return "message box \"" + dialogs.messages[i].title + "\": " + dialogs.messages[i].text;
+    const int command = event.kind == EventKind::MenuCommand ? event.command : -1;
+    if (command >= Command::SaveZx && command <= Command::SaveCharactersImage)
+        return CheckSave(dialogs, before, command);
+    if (command == Command::Open && dialogs.answers.size() != before.answers + 1)
+        return "Open asked for no name";
+    // A drop or "Open..." reads a glyph file from the current character or a map file into
+    // the active area; refused, it changes nothing.
+    const bool open = command == Command::Open, drop = event.kind == EventKind::FilesDropped;
+    if (!open && !drop) return {};
+    const std::string name = open ? dialogs.answers.back().name : event.text;
+    const int kind =
+        open ? (name.empty() ? -1 : dialogs.answers.back().filterIndex) : event.control;
+    model::Glyphs glyphs = before.charset;
+    model::Cells cells = CellsOf(before.map);
+    const std::optional<model::Bytes> file = model::ReadRegularFile(name);
+    if (file && !file->empty() && kind == (open ? 0 : CharsetCanvas))
+        glyphs = model::LoadGlyphs(glyphs, before.selection.CurrentChar, *file);
+    if (file && kind == (open ? 1 : MapCanvas)) cells = model::LoadMap(cells, *file);
+    if (editor.state().charset != glyphs) return "the charset differs from the model";
+    return editor.state().map.cells == cells.cell ? "" : "the map differs from the model";
+}
+
 // The input read as a stream of choices; past its end every read gives 0, so any input
 // decodes to something.
-class ByteSource {
-  public:
-    ByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool empty() const { return at_ >= size_; }
-    int byte() { return empty() ? 0 : data_[at_++]; }
-    int u16() {
-        const int low = byte();
-        return low | byte() << 8;
-    }
+struct ByteSource {
+    const std::uint8_t* data;
+    std::size_t size, at = 0;
+    bool empty() const { return at >= size; }
+    int byte() { return empty() ? 0 : data[at++]; }
+    int u16() { return byte() | byte() << 8; }  // either order serves
     std::int32_t u32() {
-        const int low = u16();
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(u16()) << 16 | low);
+        return static_cast<std::int32_t>(u16() | static_cast<unsigned>(u16()) << 16);
     }
     int below(int n) { return (n <= 256 ? byte() : u16()) % n; }  // n from 1 to 65536
-
-  private:
-    const std::uint8_t* data_;
-    std::size_t size_, at_ = 0;
 };
 
 // A temporary folder with the files a run makes, and the names that drops and file dialogs
@@ -121,11 +344,11 @@ int Key(ByteSource& in) {
 }
 
 std::string Describe(const Event& e) {
-    return "kind " + std::to_string(static_cast<int>(e.kind)) + " window " +
-           std::to_string(e.window) + " control " + std::to_string(e.control) + " command " +
-           std::to_string(e.command) + " type " + std::to_string(static_cast<int>(e.type)) +
-           " at " + std::to_string(e.MouseX) + "," + std::to_string(e.MouseY) + " buttons " +
-           std::to_string(e.Buttons) + " key " + std::to_string(e.Key) + " \"" + e.text + "\"";
+    std::string text;
+    for (int v : {int(e.kind), e.window, e.control, e.command, int(e.type), e.MouseX, e.MouseY,
+                  e.Buttons, e.Key, int(e.Control)})
+        text += std::to_string(v) + " ";
+    return text + "\"" + e.text + "\"";
 }
 
 // One editor for the whole process, brought back to its start-up state for every run: making
@@ -156,7 +379,7 @@ Session& Current() {
 
 class EventRun {
   public:
-    EventRun(const std::uint8_t* data, std::size_t size) : in_(data, size) {}
+    EventRun(const std::uint8_t* data, std::size_t size) : in_{data, size} {}
 
     RunReport run(const std::vector<Event>* events) {
         s_.dialogs = FakeDialogs{};
@@ -200,6 +423,8 @@ class EventRun {
             const int x = Coordinate(in_, c[1]), y = Coordinate(in_, c[2]), buttons = in_.below(8);
             e = CanvasEvent(c[0], type, x, y, buttons,
                             type == T::KeyUp || type == T::KeyDown ? Key(in_) : 0);
+            e.Control = in_.below(4) == 0;  // Control with the left button picks on the map
+            if (type == T::KeyDown) e.text = QString(QChar(in_.u16())).toStdString();
         } else if (pick < 6) {
             return gesture(c);
         } else if (pick == 6) {
