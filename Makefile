@@ -7,7 +7,7 @@ FILE       ?=
 
 CMAKE_FLAGS = -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: deps build run test test-plain test-asan bench fuzz format clean package
+.PHONY: deps build run test test-plain test-asan bench bench-build bench-x11 fuzz format clean package
 
 deps:
 	@scripts/install-deps.sh
@@ -37,10 +37,18 @@ test-asan: deps
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: deps
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DPIXLORE_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target pixlore_bench
+bench: bench-build
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/pixlore_bench
+	$(MAKE) --no-print-directory bench-x11
+
+# Pointer moves from outside on a real X server (Xvfb, openbox, xdotool): what the editor and
+# the server spend per move, against a bare move over the main window.
+bench-x11: bench-build
+	scripts/bench-x11.sh $(BENCH_DIR)/pixlore
+
+bench-build: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DPIXLORE_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target pixlore_bench pixlore
 
 # Each libFuzzer target for FUZZ_SECONDS (300) seconds, e.g. make fuzz FUZZ_SECONDS=60.
 fuzz:

@@ -21,7 +21,7 @@ diff -u "$expected" "$work/contents"
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for library in libc6 libqt6widgets6 zlib1g; do
+for library in libc6 libqt6widgets6 zlib1g libpng16-16; do
     echo "$depends" | grep -q "$library" || { echo "no dependency on $library"; exit 1; }
 done
 

@@ -10,6 +10,8 @@ libbenchmark-dev clang-format zlib1g-dev libpng-dev kbd console-data cc65 acme p
 packages="$packages xvfb xclip xdotool"
 # The Debian package: built with dpkg-dev, its desktop entry and metadata checked by the tests.
 packages="$packages dpkg-dev desktop-file-utils appstream"
+# The benchmark of pointer moves on a real X server also needs a window manager.
+packages="$packages openbox"
 if [ "${1:-}" = "--fuzz" ]; then
     shift
     packages="$packages clang libclang-rt-14-dev"

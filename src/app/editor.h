@@ -22,6 +22,9 @@
 #include "platform/events.h"
 #include "platform/menus.h"
 #include "platform/window.h"
+#include "views/charset_display.h"
+#include "views/glyph_display.h"
+#include "views/map_display.h"
 
 namespace pixlore {
 
@@ -56,7 +59,8 @@ class Editor {
     void QuitProgram();
     bool quitting() const { return quitting_; }
 
-    // The redraws.
+    // The redraws. Each draws and puts on screen only what differs from what its canvas
+    // shows; the pictures are those of full redraws.
     void RefreshViews();
     void RenderCharset();
     void RenderGlyph();
@@ -143,6 +147,9 @@ class Editor {
     std::string chooseSaveName(const char* filters, const char* extension);
     void saveFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
+    void showCharsetFrame(const CharsetFeedback& feedback);
+    void showMap(std::optional<Cell> hover);
+
     void handle(const Event& event);
     // Records what the last events changed as one step of the history.
     void recordChange();
@@ -185,6 +192,9 @@ class Editor {
     Canvas* charsetCanvas_ = nullptr;
     Canvas* glyphCanvas_ = nullptr;
     Canvas* mapCanvas_ = nullptr;
+    CharsetDisplay charsetDisplay_;  // what the three canvases show
+    GlyphDisplay glyphDisplay_;
+    MapDisplay mapDisplay_;
     QLabel* beginLabel_ = nullptr;
     QLabel* endLabel_ = nullptr;
     QSlider* beginTrackBar_ = nullptr;

@@ -13,17 +13,15 @@ void Editor::RefreshViews() {
 }
 
 void Editor::RenderCharset() {
-    RenderCharsetImage(state_.CharsetImage, state_.charset, state_.palette);
+    charsetDisplay_.renderPicture(state_.CharsetImage, state_.charset, state_.palette);
     if (!charsetCanvas_) return;
-    ComposeCharsetCanvas(charsetCanvas_->surface(), state_.CharsetImage, state_.selection);
-    charsetCanvas_->present();
+    showCharsetFrame({});
 }
 
 void Editor::RenderGlyph() {
     if (!glyphCanvas_) return;
     const std::uint8_t* glyph = GlyphAt(state_.charset, state_.selection.CurrentChar);
-    RenderGlyphImage(glyphCanvas_->surface(), glyph, state_.palette);
-    glyphCanvas_->present();
+    glyphCanvas_->present(glyphDisplay_.update(glyphCanvas_->surface(), glyph, state_.palette));
     // Rewriting an unchanged text would re-lay the field out on every mouse move.
     const QString text = QString::fromStdString(GlyphDataText(glyph));
     if (dataField_->toPlainText() != text) dataField_->setPlainText(text);
@@ -31,31 +29,34 @@ void Editor::RenderGlyph() {
 }
 
 void Editor::RenderCharMap() {
-    if (!state_.MapAvailable || !mapCanvas_) return;
-    RenderCharMapImage(mapCanvas_->surface(), state_.map, state_.charset, state_.palette);
-    if (state_.TextCursor) DrawMapTextCursor(mapCanvas_->surface(), *state_.TextCursor);
-    mapCanvas_->present();
+    showMap(std::nullopt);
 }
 
 void Editor::ShowCharsetHover(int x, int y) {
-    pixlore::ShowCharsetHover(charsetCanvas_->surface(), state_.CharsetImage, state_.selection, x,
-                              y);
-    charsetCanvas_->present();
+    showCharsetFrame({CharsetFeedback::Kind::Hover, x, y});
 }
 
 void Editor::ShowDragPreview(int x, int y) {
-    pixlore::ShowDragPreview(charsetCanvas_->surface(), state_.CharsetImage, state_.selection,
-                             state_.drag, x, y);
-    charsetCanvas_->present();
+    showCharsetFrame({CharsetFeedback::Kind::Drag, x, y, state_.drag.DragSource});
 }
 
 void Editor::ShowMapHover(int x, int y) {
     const std::optional<Cell> cell = MapHoverCell(state_.map, x, y);
     if (!cell) return;
-    RenderCharMap();
-    DrawMapHoverOutline(mapCanvas_->surface(), *cell);
-    mapCanvas_->present();
+    showMap(cell);
     mapWindow_->setTitle(MapHoverTitle(state_.map, *cell));
+}
+
+void Editor::showCharsetFrame(const CharsetFeedback& feedback) {
+    charsetCanvas_->present(charsetDisplay_.showFrame(
+        charsetCanvas_->surface(), state_.CharsetImage, state_.selection, feedback));
+}
+
+// The map as it stands with the text cursor, and the hover outline round `hover` when given.
+void Editor::showMap(std::optional<Cell> hover) {
+    if (!state_.MapAvailable || !mapCanvas_) return;
+    mapCanvas_->present(mapDisplay_.update(mapCanvas_->surface(), state_.map, state_.charset,
+                                           state_.palette, hover, state_.TextCursor));
 }
 
 }  // namespace pixlore

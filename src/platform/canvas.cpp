@@ -58,6 +58,13 @@ void Canvas::present() {
     update(border_, border_, surface_.width(), surface_.height());
 }
 
+void Canvas::present(const Damage& areas) {
+    for (const Rect& area : areas) {
+        const Rect r = ClipRect(area.x, area.y, area.w, area.h, surface_.bounds());
+        if (!r.empty()) update(r.x + border_, r.y + border_, r.w, r.h);
+    }
+}
+
 QPoint Canvas::screenPosition(int x, int y) const {
     // A position handed in from anywhere in the range of int is held to the control's edges,
     // which every real click lies within, before anything is added to it.
@@ -78,10 +85,13 @@ bool Canvas::event(QEvent* event) {
 
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (border_ > 0) DrawSunkenBorder(p, rect());
-    const QRect target =
-        event->rect() & QRect(border_, border_, surface_.width(), surface_.height());
-    if (!target.isEmpty()) p.drawImage(target, view_, target.translated(-border_, -border_));
+    const QRect picture(border_, border_, surface_.width(), surface_.height());
+    if (border_ > 0 && !picture.contains(event->rect())) DrawSunkenBorder(p, rect());
+    // Each damaged area on its own: their bounding box may be far larger.
+    for (const QRect& area : event->region()) {
+        const QRect target = area & picture;
+        if (!target.isEmpty()) p.drawImage(target, view_, target.translated(-border_, -border_));
+    }
 }
 
 void Canvas::report(CanvasEventType type, QPointF position, Qt::MouseButtons buttons, int key,

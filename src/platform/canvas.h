@@ -31,11 +31,13 @@ class Canvas : public QWidget {
 
     int control() const { return control_; }
     int border() const { return border_; }
-    // The picture; draw on it, then present() it.
+    // The picture; draw on it, then present() what was drawn.
     Image& surface() { return surface_; }
     const Image& surface() const { return surface_; }
-    // Puts the drawn picture on screen before the next input is handled.
+    // Puts the drawn picture on screen before the next input is handled: all of it, or only
+    // the areas given (in surface pixels), so that only they are painted and sent on.
     void present();
+    void present(const Damage& areas);
     // Where surface pixel (x, y) lies on the screen.
     QPoint screenPosition(int x, int y) const;
 

@@ -73,6 +73,9 @@ QPlainTextEdit* MakeTextField(QWidget* parent, QRect geometry, const std::string
     field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     field->setLineWidth(2);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Like a classic edit control made without them, no scroll bars: one that comes and goes
+    // with the wrapping re-wraps the text without it, and some texts never settle.
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Asked for both centred and right-aligned text, a classic edit control centres.
     QTextOption option = field->document()->defaultTextOption();
     option.setAlignment(Qt::AlignHCenter);

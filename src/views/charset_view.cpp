@@ -1,7 +1,6 @@
 #include "views/charset_view.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <numeric>
 #include <vector>
@@ -10,21 +9,27 @@
 #include "views/glyph_cells.h"
 
 namespace pixlore {
-
 namespace {
 
-constexpr std::array<std::int32_t, kGlyphCount> AllCodes() {
-    std::array<std::int32_t, kGlyphCount> codes{};
-    for (int n = 0; n < kGlyphCount; ++n)
-        codes[n] = n;
-    return codes;
+Rect CellArea(Cell cell, Rect bounds) {
+    return ClipRect(16LL * cell.x, 16LL * cell.y, 16, 16, bounds);
+}
+
+void DrawCursor(Image& surface, const Selection& selection, Rect clip) {
+    const Rect cell = CellArea({selection.CurrentColumn, selection.CurrentRow},
+                               ClipRect(clip.x, clip.y, clip.w, clip.h, surface.bounds()));
+    const long long left = 16LL * selection.CurrentColumn;
+    const long long top = 16LL * selection.CurrentRow;
+    const Pixel p = PixelOf(kCursorColour);
+    for (int y = cell.y; y < cell.y + cell.h; ++y)
+        for (int x = cell.x; x < cell.x + cell.w; ++x)
+            if (((x - left) ^ (y - top)) & 1) surface.row(y)[x] = p;
 }
 
 }  // namespace
 
 void RenderCharsetImage(Image& charsetImage, const Charset& charset, Palette palette) {
-    static constexpr auto kCodes = AllCodes();
-    DrawGlyphCells(charsetImage, charset, palette, kCodes.data(), 16, 16, 16);
+    DrawGlyphCells(charsetImage, charset, palette, AllCodes(), 16, 16, 16);
 }
 
 Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range) {
@@ -40,33 +45,62 @@ Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range) {
 }
 
 void DrawCharsetCursor(Image& surface, const Selection& selection) {
-    const int left = 16 * selection.CurrentColumn;
-    const int top = 16 * selection.CurrentRow;
-    for (int dy = 0; dy < 16; ++dy)
-        for (int dx = 1 - (dy & 1); dx < 16; dx += 2)
-            SetPixel(surface, left + dx, top + dy, kCursorColour);
+    DrawCursor(surface, selection, surface.bounds());
+}
+
+void DrawCharsetFrame(Image& surface, const Image& charsetImage, const Selection& selection,
+                      const CharsetFeedback& feedback, Rect clip) {
+    DrawImage(surface, charsetImage, 0, 0, clip);
+    DrawCursor(surface, selection, clip);
+    if (feedback.kind == CharsetFeedback::Kind::None) return;
+    if (feedback.kind == CharsetFeedback::Kind::Drag) {
+        const int source = feedback.dragSource;
+        const Image dragImage =
+            CopyRect(charsetImage, 16 * (source % 16), 16 * (source / 16), 16, 16);
+        DrawImage(surface, dragImage, feedback.x, feedback.y, clip);
+    }
+    const Cell cell = CellUnder(feedback.x, feedback.y);
+    const Colour colour =
+        feedback.kind == CharsetFeedback::Kind::Drag ? kDropTargetColour : kHoverColour;
+    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, colour, clip);
+}
+
+Damage FeedbackAreas(const CharsetFeedback& feedback, Rect bounds) {
+    Damage areas;
+    if (feedback.kind == CharsetFeedback::Kind::None) return areas;
+    areas.push_back(CellArea(CellUnder(feedback.x, feedback.y), bounds));
+    if (feedback.kind == CharsetFeedback::Kind::Drag)
+        areas.push_back(ClipRect(feedback.x, feedback.y, 16, 16, bounds));
+    return areas;
+}
+
+bool SameFeedback(const CharsetFeedback& a, const CharsetFeedback& b) {
+    if (a.kind != b.kind) return false;
+    switch (a.kind) {
+        case CharsetFeedback::Kind::None:
+            return true;
+        case CharsetFeedback::Kind::Hover:
+            return CellUnder(a.x, a.y) == CellUnder(b.x, b.y);
+        case CharsetFeedback::Kind::Drag:
+            return a.x == b.x && a.y == b.y && a.dragSource == b.dragSource;
+    }
+    return false;
 }
 
 void ComposeCharsetCanvas(Image& surface, const Image& charsetImage, const Selection& selection) {
-    DrawImage(surface, charsetImage, 0, 0);
-    DrawCharsetCursor(surface, selection);
+    DrawCharsetFrame(surface, charsetImage, selection, {}, surface.bounds());
 }
 
 void ShowCharsetHover(Image& surface, const Image& charsetImage, const Selection& selection, int x,
                       int y) {
-    ComposeCharsetCanvas(surface, charsetImage, selection);
-    const Cell cell = CellUnder(x, y);
-    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kHoverColour);
+    DrawCharsetFrame(surface, charsetImage, selection, {CharsetFeedback::Kind::Hover, x, y},
+                     surface.bounds());
 }
 
 void ShowDragPreview(Image& surface, const Image& charsetImage, const Selection& selection,
                      const Drag& drag, int x, int y) {
-    const Image dragImage =
-        CopyRect(charsetImage, 16 * (drag.DragSource % 16), 16 * (drag.DragSource / 16), 16, 16);
-    ComposeCharsetCanvas(surface, charsetImage, selection);
-    DrawImage(surface, dragImage, x, y);
-    const Cell cell = CellUnder(x, y);
-    OutlineRect(surface, 16 * cell.x, 16 * cell.y, 16, 16, kDropTargetColour);
+    DrawCharsetFrame(surface, charsetImage, selection,
+                     {CharsetFeedback::Kind::Drag, x, y, drag.DragSource}, surface.bounds());
 }
 
 }  // namespace pixlore

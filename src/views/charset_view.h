@@ -24,6 +24,26 @@ Image GlyphsPicture(const Charset& charset, Palette palette, CodeRange range);
 // The checkerboard on the current cell: the pixels whose dx + dy is odd.
 void DrawCharsetCursor(Image& surface, const Selection& selection);
 
+// The mouse feedback of a canvas frame: none, the green outline round the cell under the
+// pointer, or the dragged glyph's cell hanging from the pointer with a red outline on top.
+struct CharsetFeedback {
+    enum class Kind { None, Hover, Drag };
+    Kind kind = Kind::None;
+    int x = 0;  // the pointer
+    int y = 0;
+    int dragSource = 0;
+};
+
+// The part of a canvas frame inside clip: the charset picture, the cursor, the feedback.
+void DrawCharsetFrame(Image& surface, const Image& charsetImage, const Selection& selection,
+                      const CharsetFeedback& feedback, Rect clip);
+
+// Where a frame's feedback lies over the picture and the cursor, within bounds.
+Damage FeedbackAreas(const CharsetFeedback& feedback, Rect bounds);
+
+// Whether two feedbacks draw the same pixels: a hover outline depends on the cell only.
+bool SameFeedback(const CharsetFeedback& a, const CharsetFeedback& b);
+
 // A canvas frame: the charset picture with the cursor.
 void ComposeCharsetCanvas(Image& surface, const Image& charsetImage, const Selection& selection);
 

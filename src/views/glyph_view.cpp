@@ -31,7 +31,7 @@ void AddVerticalDots(Row& row, bool evenRow) {
 // paper line under each glyph row, and the glyph row itself on even and odd rows. They are
 // built once per glyph row and copied, which gives the same pixels as painting the ink
 // squares and then the grid dot by dot.
-void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette) {
+void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette, unsigned rows) {
     const Pixel ink = PixelOf(palette.InkColor);
     const Pixel paper = PixelOf(palette.PaperColor);
 
@@ -49,6 +49,7 @@ void RenderGlyphImage(Image& surface, const std::uint8_t* glyph, Palette palette
         clear[x] = paper;
     }
     for (int r = 0; r < 8; ++r) {
+        if (!(rows & (1u << r))) continue;
         Row even, odd;
         for (int b = 0; b < 8; ++b)
             std::memcpy(even + 16 * b, (glyph[r] & (0x80 >> b)) ? inked : clear, sizeof inked);

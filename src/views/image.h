@@ -8,7 +8,7 @@
 namespace pixlore {
 
 // A pixel of an image: one 32-bit word 0xFFRRGGBB, 24 bits of colour in the layout the
-// toolkit shows without converting (every mouse move puts a whole view on screen).
+// toolkit shows without converting.
 using Pixel = std::uint32_t;
 
 constexpr Pixel PixelOf(Colour c) {
@@ -20,6 +20,23 @@ constexpr Colour ColourOf(Pixel p) {
                      static_cast<int>(p & 0xFF));
 }
 
+// A rectangle of pixels: x, y is its top-left corner.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// The part of the w x h rectangle at (x, y) that lies inside bounds. Pointer positions reach
+// the drawing as they came, so the edges are worked out in 64 bits.
+Rect ClipRect(long long x, long long y, long long w, long long h, Rect bounds);
+
+// The areas of a picture that were redrawn and need to go on screen again.
+using Damage = std::vector<Rect>;
+
 // An off-screen picture. All drawing below is clipped to it.
 class Image {
   public:
@@ -28,6 +45,7 @@ class Image {
 
     int width() const { return width_; }
     int height() const { return height_; }
+    Rect bounds() const { return {0, 0, width_, height_}; }
     bool empty() const { return pixels_.empty(); }
     Pixel* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     const Pixel* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
@@ -44,12 +62,15 @@ class Image {
     std::vector<Pixel> pixels_;
 };
 
+// Given a clip rectangle, a drawing call changes only the pixels inside it.
 void FillRect(Image& image, int x, int y, int w, int h, Colour colour);
 // The 1-pixel frame of the rectangle: rows y and y + h - 1, columns x and x + w - 1.
 void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour);
+void OutlineRect(Image& image, int x, int y, int w, int h, Colour colour, Rect clip);
 void SetPixel(Image& image, int x, int y, Colour colour);
 // Draws source opaque and unscaled with its top-left corner at (x, y).
 void DrawImage(Image& target, const Image& source, int x, int y);
+void DrawImage(Image& target, const Image& source, int x, int y, Rect clip);
 // A new w x h image holding that part of source; what lies outside source is black.
 Image CopyRect(const Image& source, int x, int y, int w, int h);
 
