@@ -19,7 +19,6 @@
 #include "formats/prg.h"
 #include "formats/psf.h"
 #include "gui/fake_dialogs.h"
-#include "tests.h"
 #include "views/charset_view.h"
 #include "views/map_view.h"
 
@@ -668,6 +667,6 @@ void EditorTest::editor_data() {
         "0");
 }
 
+QTEST_MAIN(EditorTest)
 #include "editor_test.moc"
 
-static const pixlore::tests::Registered<EditorTest> registered("editor");

@@ -6,7 +6,6 @@
 
 #include "app/ids.h"
 #include "fuzz/driver/event_run.h"
-#include "tests.h"
 
 using namespace pixlore;
 
@@ -73,6 +72,6 @@ class EventSequencesTest : public QObject {
     }
 };
 
+QTEST_MAIN(EventSequencesTest)
 #include "event_sequences_test.moc"
 
-static const pixlore::tests::Registered<EventSequencesTest> registered("events");
