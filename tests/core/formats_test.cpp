@@ -96,81 +96,26 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         {kBlack, kWhite, 0x0000FF, 0xFFFF00}, {kBlack, kWhite},
         {kBlack, 0x646464, 0xC8C8C8, kWhite}, {kBlack, 0x555555, 0xAAAAAA, kWhite},
         {kBlack, 0x111111, 0x222222, kWhite}, {kBlack, kWhite, 0x0000FF, kBlack}};
-    const std::pair<Bytes, int> rows[] = {{Picture("bmp1.bmp"), 1},
-                                          {Picture("bmp4.bmp"), 0},
-                                          {Picture("bmp8.bmp"), 0},
-                                          {Picture("bmp16.bmp"), 0},
-                                          {Picture("bmp16-565.bmp"), 0},
-                                          {Picture("bmp24.bmp"), 0},
-                                          {Picture("bmp24-topdown.bmp"), 0},
-                                          {Picture("bmp32.bmp"), 0},
-                                          {Picture("bmp32-bitfields.bmp"), 0},
-                                          {Picture("gray1.png"), 1},
-                                          {Picture("gray2.png"), 3},
-                                          {Picture("gray4.png"), 4},
-                                          {Picture("gray8.png"), 2},
-                                          {Picture("gray16.png"), 2},
-                                          {Picture("rgb8.png"), 0},
-                                          {Picture("rgb16.png"), 0},
-                                          {Picture("palette1.png"), 1},
-                                          {Picture("palette2.png"), 0},
-                                          {Picture("palette4.png"), 0},
-                                          {Picture("palette8.png"), 0},
-                                          {Picture("grayalpha8.png"), 2},
-                                          {Picture("grayalpha16.png"), 2},
-                                          {Picture("rgba8.png"), 0},
-                                          {Picture("rgba16.png"), 0},
-                                          {Picture("rgb8-sub.png"), 0},
-                                          {Picture("rgb8-up.png"), 0},
-                                          {Picture("rgb8-average.png"), 0},
-                                          {Picture("rgb8-paeth.png"), 0},
-                                          {Picture("rgb8-interlaced.png"), 0},
-                                          {Picture("palette2-interlaced.png"), 0}};
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {
+        {"bmp1.bmp", 1}, {"bmp4.bmp", 0}, {"bmp8.bmp", 0}, {"bmp16.bmp", 0}, {"bmp16-565.bmp", 0},
+        {"bmp24.bmp", 0}, {"bmp24-topdown.bmp", 0}, {"bmp32.bmp", 0}, {"bmp32-bitfields.bmp", 0},
+        {"gray1.png", 1}, {"gray2.png", 3}, {"gray4.png", 4}, {"gray8.png", 2}, {"gray16.png", 2},
+        {"rgb8.png", 0}, {"rgb16.png", 0}, {"palette1.png", 1}, {"palette2.png", 0},
+        {"palette4.png", 0}, {"palette8.png", 0}, {"grayalpha8.png", 2}, {"grayalpha16.png", 2},
+        {"rgba8.png", 0}, {"rgba16.png", 0}, {"rgb8-sub.png", 0}, {"rgb8-up.png", 0},
+        {"rgb8-average.png", 0}, {"rgb8-paeth.png", 0}, {"rgb8-interlaced.png", 0},
+        {"palette2-interlaced.png", 0}};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const std::vector<Colour>& list = colours[rows[i].second];
         Image expected(13, 7);
         for (int p = 0; p < 13 * 7; ++p)
             SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
-        const auto picture = DecodePicture(rows[i].first);
+        const auto picture = DecodePicture(Picture(rows[i].first));
         EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
-            << i << " " << picture.reason;
+            << rows[i].first << " " << picture.reason;
     }
-}
-
-TEST(PictureDecode, RefusesDamagedAndUnsupportedPictures) {
-    auto with = [](Bytes b, std::size_t at, std::uint8_t v, std::size_t chunk = 0) {
-        b.at(at) = v;
-        if (!chunk) return b;  // a PNG chunk gets its right checksum again
-        const std::uint32_t length =
-            b[chunk] << 24 | b[chunk + 1] << 16 | b[chunk + 2] << 8 | b[chunk + 3];
-        const auto crc = static_cast<std::uint32_t>(crc32(0, &b[chunk + 4], length + 4));
-        for (int i = 0; i < 4; ++i)
-            b[chunk + 8 + length + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
-        return b;
-    };
-    auto cut = [](Bytes b, std::size_t size) { return b.resize(size), b; };
-    const Bytes bmp = Picture("bmp24.bmp"), png = Picture("rgb8.png");
-    const std::string bits =
-        "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read";
-    const std::pair<Bytes, std::string> rows[] = {
-        {{}, "it is neither a BMP nor a PNG picture"},
-        {{'G', 'I', 'F', '8', '9', 'a'}, "it is neither a BMP nor a PNG picture"},
-        {cut(bmp, bmp.size() - 1), "the picture is cut short"},
-        {cut(bmp, 30), "it is not a BMP picture"},
-        {with(bmp, 30, 1), bits},
-        {with(bmp, 28, 2), bits},
-        {with(with(bmp, 18, 0), 19, 0), "its header is damaged"},
-        {with(bmp, 21, 0x10), "the picture is too large"},
-        {with(Picture("bmp8.bmp"), 47, 1), "its colour table is damaged"},
-        {with(png, 20, 0x7F), "a chunk is damaged"},
-        {cut(png, png.size() - 20), "the picture is cut short"},
-        {with(png, 24, 3, 8), "its header is damaged"},
-        {with(png, 28, 2, 8), "its header is damaged"},
-        {with(png, 17, 0x20, 8), "the picture is too large"},
-        {with(png, 41, 0xFF, 33), "its image data is damaged or cut short"},
-        {cut(png, 8), "the picture is cut short"}};
-    for (const auto& [file, reason] : rows)
-        EXPECT_EQ(DecodePicture(file).reason, reason) << file.size();
 }
 
 // A picture of 128 or 256 pixels a side in the current colours gives its charset back, even

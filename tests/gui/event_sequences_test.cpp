@@ -48,21 +48,20 @@ class EventSequencesTest : public QObject {
     void findings_data() {
         using T = CanvasEventType;
         QTest::addColumn<std::vector<Event>>("events");
+        const auto at = [](T type, int x, int y, int buttons = 0) {
+            return CanvasEvent(CharsetCanvas, type, x, y, buttons);
+        };
         QTest::newRow("hover outline at the ends of int")
-            << std::vector{CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX),
-                           CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN)};
+            << std::vector{at(T::MouseMove, INT_MAX, INT_MAX), at(T::MouseMove, INT_MIN, INT_MIN)};
         QTest::newRow("drag frame at the ends of int")
-            << std::vector{CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-                           CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
-                           CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)};
-        QTest::newRow("popup menu at the ends of int")
-            << std::vector{CanvasEvent(CharsetCanvas, T::RightClick, INT_MAX, INT_MAX),
-                           CanvasEvent(CharsetCanvas, T::RightClick, INT_MIN, INT_MIN)};
-        QTest::newRow("drop at the ends of int")
-            << std::vector{CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-                           CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MIN, INT_MIN),
-                           CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-                           CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MAX, INT_MAX)};
+            << std::vector{at(T::LeftButtonDown, 20, 20, kLeftButton),
+                           at(T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
+                           at(T::MouseMove, INT_MIN, INT_MIN, kLeftButton)};
+        QTest::newRow("popup menu at the ends of int") << std::vector{
+            at(T::RightClick, INT_MAX, INT_MAX), at(T::RightClick, INT_MIN, INT_MIN)};
+        QTest::newRow("drop at the ends of int") << std::vector{
+            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MIN, INT_MIN),
+            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MAX, INT_MAX)};
     }
     void findings() {
         QFETCH(std::vector<Event>, events);
@@ -74,4 +73,3 @@ class EventSequencesTest : public QObject {
 
 QTEST_MAIN(EventSequencesTest)
 #include "event_sequences_test.moc"
-
