@@ -229,7 +229,8 @@ class Scene {
     // popup menu stood on its canvas, "map" its size and window, "bars", "labels", "palette",
     // "charset" the machine whose glyphs it starts with, "drag" the mode, "messages", "asked"
     // the dialogs put up, "file NAME" its size and start, "head NAME" its first lines, "folder"
-    // the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit, "clipboard", "picture NAME", "scroll" bars, text "cursor", "codes".
+    // the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
+    // "clipboard", "picture NAME", "scroll" bars, text "cursor", "codes".
     QString probe(const QString& what) {
         const EditorState& s = editor->state();
         const std::string kind = what.section(' ', 0, 0).toStdString(),
@@ -669,4 +670,3 @@ void EditorTest::editor_data() {
 
 QTEST_MAIN(EditorTest)
 #include "editor_test.moc"
-

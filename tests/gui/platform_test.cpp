@@ -191,4 +191,3 @@ class PlatformTest : public QObject {
 
 QTEST_MAIN(PlatformTest)
 #include "platform_test.moc"
-
