@@ -71,7 +71,9 @@ void Editor::start() {
 void Editor::reset() {
     quitting_ = false;
     endTyping();
-    state_ = EditorState{};
+    // Copied over rather than made anew: the pictures keep their memory.
+    static const EditorState fresh;
+    state_ = fresh;
     state_.LastDirectory = WithTrailingSlash(options_.currentDirectory);
     mainWindow_->setTitle(state_.WindowTitle);
     for (QSlider* trackBar : {beginTrackBar_, endTrackBar_}) {
@@ -95,16 +97,18 @@ void Editor::reset() {
     mapWindow_->setWindowState(Qt::WindowNoState);
     mapWindow_->resize(kMapClientWidth, kMapClientHeight);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
+    // Blank, as a new map canvas is until the map is first shown.
+    if (mapDisplay_.drawn()) {
+        Image& map = mapCanvas_->surface();
+        FillRect(map, 0, 0, map.width(), map.height(), kWhite);
+        mapCanvas_->present();
+    }
     // The canvases are drawn afresh, not from what the displays remember of the last session;
     // the map only once it is shown, as at start-up.
     charsetDisplay_ = CharsetDisplay{};
     glyphDisplay_ = GlyphDisplay{};
     mapDisplay_ = MapDisplay{};
     RefreshViews();
-    // Blank, as a new map canvas is until the map is first shown.
-    Image& map = mapCanvas_->surface();
-    FillRect(map, 0, 0, map.width(), map.height(), kWhite);
-    mapCanvas_->present();
     state_.MapAvailable = true;
     charsetCanvas_->setFocus();
     mapPickPress_ = typedNow_ = typedRunOpen_ = false;
