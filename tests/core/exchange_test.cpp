@@ -47,6 +47,17 @@ TEST(Exchange, TextNumbers) {
     }
 }
 
+// Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
+TEST(Exchange, OwnBytes) {
+    const std::pair<std::size_t, bool> rows[] = {{8, true},  {2048, true}, {0, false},
+                                                 {9, false}, {7, false},   {2056, false}};
+    for (auto [size, taken] : rows) {
+        SCOPED_TRACE(size);
+        const Bytes bytes(size, 0x5A);
+        EXPECT_EQ(GlyphsFromOwnBytes(bytes), taken ? std::optional(bytes) : std::nullopt);
+    }
+}
+
 // Pictures at one pixel a glyph pixel; the doubled ones come through the desktop test.
 TEST(Exchange, PicturesCutIntoGlyphs) {
     Charset charset{};
