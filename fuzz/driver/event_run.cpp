@@ -1,382 +1,585 @@
 #include "fuzz/driver/event_run.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <climits>
+#include <cstring>
 #include <deque>
-#include <memory>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <tuple>
 
 #include "app/editor.h"
 #include "app/ids.h"
-#include "fuzz/driver/byte_source.h"
-#include "fuzz/driver/file_checks.h"
-#include "fuzz/driver/invariants.h"
-#include "fuzz/driver/scratch_files.h"
-#include "fuzz/driver/scripted_dialogs.h"
-#include "fuzz/driver/view_check.h"
+#include "fuzz/model/format_model.h"
+#include "gui/fake_dialogs.h"
+#include "views/glyph_view.h"
+#include "views/map_view.h"
 
 namespace pixlore::fuzz {
 namespace {
 
-constexpr int kMaxEvents = 400;
-constexpr std::size_t kRecent = 12;
-constexpr int kCommandIds = 46;  // 0 .. 45: every command the menus have, and some to come
-
-struct CanvasShape {
-    int control;
-    int width;
-    int height;
-    int border;
+// What the events so far oblige the windows to show.
+struct Expected {
+    bool titleShowsStatus = false;    // the selection has moved
+    bool rangeLabelsWritten = false;  // a track bar moved or a range end was set
+    bool mapSizeSet = false;          // the scroll content follows the map size
+    bool mapShown = false;
+    int quits = 0;
+    // The toolkit shows each canvas straight from this memory: it must stay where it was made.
+    std::array<const Pixel*, 3> surfaces{};
 };
-constexpr CanvasShape kCanvases[] = {
-    {CharsetCanvas, 256, 256, 2}, {GlyphCanvas, 128, 128, 0}, {MapCanvas, 1280, 800, 0}};
 
-const char* const kTypeNames[] = {
-    "LeftButtonDown",   "LeftButtonUp",   "LeftClick", "RightButtonDown", "RightClick",
-    "MouseMove",        "MouseEnter",     "KeyUp",     "MouseLeave",      "RightButtonUp",
-    "MiddleButtonDown", "MiddleButtonUp", "Wheel",     "KeyDown",         "None"};
-constexpr int kTypeCount = sizeof kTypeNames / sizeof kTypeNames[0];
+// Mouse feedback a canvas may show until the next render replaces it.
+struct Feedback {
+    enum class Frame { None, Hover, Drag } charsetFrame = Frame::None;
+    int x = 0, y = 0, dragSource = 0;
+    std::optional<Cell> mapHover;
+    // The map canvas stays white from start-up until the map is first drawn; nobody sees it
+    // before, as only a map size shows the window, and that draws it first.
+    bool mapStillBlank = true;
+    // Notes what the event, about to be dispatched, draws.
+    void note(const Event& event, const EditorState& state);
+};
 
-// A pointer coordinate along a canvas side of `extent` pixels: mostly inside, often on the
-// edges and the border, sometimes far outside, negative or at the ends of the integers.
-int Coordinate(ByteSource& in, int extent) {
-    switch (in.below(8)) {
-        case 0:
-        case 1:
-        case 2:
-            return in.below(extent);
-        case 3: {
-            const int edges[] = {-17,        -16,        -15,          -2,          -1,
-                                 0,          15,         16,           extent - 1,  extent,
-                                 extent + 1, extent + 3, extent + 4,   extent + 15, extent + 16,
-                                 INT_MIN,    INT_MAX,    INT_MIN + 15, INT_MAX - 15};
-            return edges[in.below(sizeof edges / sizeof edges[0])];
+// The work and the dialogs' records as an event found them.
+struct Before {
+    Charset charset;
+    CharMap map;
+    Selection selection;
+    std::size_t messages, answers;
+};
+
+// Fresh renders, made again only when what they are drawn from has changed: renders cost more
+// than the events, a 4 MB map most of all.
+struct Fresh {
+    Image charset{256, 256}, frame{256, 256}, glyph{128, 128}, map{1280, 800};
+    const Image blank{1280, 800, kWhite};
+    std::optional<
+        std::tuple<Charset, Palette, decltype(CharMap::cells), int, int, std::optional<Cell>>>
+        from;
+} fresh;
+
+bool SameActiveArea(const Image& a, const Image& b, const CharMap& map) {
+    for (int y = 0; y < 16 * map.MapHeight; ++y)
+        if (std::memcmp(a.row(y), b.row(y), 16 * map.MapWidth * sizeof(Pixel))) return false;
+    return true;
+}
+
+std::string CheckMapCanvas(const Image& shown, const EditorState& s, Feedback& feedback) {
+    if (feedback.mapStillBlank && SameActiveArea(shown, fresh.blank, s.map)) return {};
+    feedback.mapStillBlank = false;
+    if (SameActiveArea(shown, fresh.map, s.map)) return feedback.mapHover.reset(), "";
+    if (!feedback.mapHover) return "map canvas is stale";
+    // The outline goes on the fresh render for the comparison and comes off again after.
+    const Cell cell = *feedback.mapHover;
+    const Image under = CopyRect(fresh.map, 16 * cell.x, 16 * cell.y, 16, 16);
+    DrawMapHoverOutline(fresh.map, cell);
+    const bool same = SameActiveArea(shown, fresh.map, s.map);
+    DrawImage(fresh.map, under, 16 * cell.x, 16 * cell.y);
+    return same ? "" : "map canvas is neither the map nor the map with the last hover outline";
+}
+
+model::Cells CellsOf(const CharMap& map) {
+    model::Cells cells{{}, map.MapWidth, map.MapHeight};
+    std::copy(map.cells.begin(), map.cells.end(), cells.cell.begin());
+    return cells;
+}
+
+std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
+    const bool glyphs = command <= Command::SaveIbm, map = command == Command::SaveCharacterMap;
+    const int count = command == Command::SaveZx      ? 768
+                      : command == Command::SaveAtari ? 1024
+                                                      : 2048;
+    const auto wanted = map ? model::SaveMap(CellsOf(b.map))
+                            : model::SaveGlyphs(b.charset, b.selection.CurrentChar, count);
+    const std::size_t said = d.messages.size() - b.messages;
+    if (glyphs && !wanted)
+        return said == 1 && d.messages.back().text == "out of size" && d.answers.size() == b.answers
+                   ? ""
+                   : "a glyph save past glyph 255 was not refused";
+    if (d.answers.size() != b.answers + 1) return "a save asked for no name";
+    if (d.answers.back().name.empty()) return said ? "a cancelled save said something" : "";
+    const std::string name = model::SavedName(d.answers.back().name, map      ? ".map"
+                                                                     : glyphs ? ".fnt"
+                                                                              : ".bmp");
+    // A save may fail only where no regular file can be written: in a missing folder, or over
+    // a folder or anything else that is no regular file.
+    std::error_code e;
+    const std::filesystem::path path(name);
+    if (said)
+        return d.messages.back().text == "File Error:" + name &&
+                       (!is_directory(path.parent_path(), e) ||
+                        (exists(path, e) && !is_regular_file(path, e)))
+                   ? ""
+                   : "a save failed where it could have written";
+    const std::optional<model::Bytes> written = model::ReadRegularFile(name);
+    if (!glyphs && !map)
+        return written && written->size() == 196662 ? "" : "the picture is no 256 x 256 bitmap";
+    return written == wanted ? "" : "a saved file differs from the model";
+}
+
+void Feedback::note(const Event& event, const EditorState& state) {
+    if (event.kind != EventKind::ControlEvent || event.type != CanvasEventType::MouseMove) return;
+    const Cell cell = CellUnder(event.MouseX, event.MouseY);
+    if (event.control == CharsetCanvas) {
+        charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
+        std::tie(x, y, dragSource) = std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
+    } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
+               cell.y >= 0 && cell.y <= state.map.MapHeight) {
+        mapHover = cell;  // the active area or the column or row just beyond it
+    }
+}
+
+Before Snapshot(Editor& editor, const FakeDialogs& dialogs) {
+    const EditorState& s = editor.state();
+    return {s.charset, s.map, s.selection, dialogs.messages.size(), dialogs.answers.size()};
+}
+
+std::string CheckState(Editor& e, const Expected& x, int quits) {
+    const EditorState& s = e.state();
+    const Selection& c = s.selection;
+    if (c.CurrentColumn < 0 || c.CurrentColumn > 15 || c.CurrentRow < 0 || c.CurrentRow > 15 ||
+        c.CurrentChar != 16 * c.CurrentRow + c.CurrentColumn)
+        return "selection " + std::to_string(c.CurrentChar);
+    for (std::int32_t code : s.map.cells)
+        if (code < 0 || code > 255) return "a map cell holds " + std::to_string(code);
+    static const std::set<std::pair<int, int>> kSizes = {
+        {40, 24}, {32, 24}, {80, 50}, {64, 30}, {40, 25}};
+    if (!kSizes.count({s.map.MapWidth, s.map.MapHeight}))
+        return "map size " + std::to_string(s.map.MapWidth);
+    if ((s.map.PopupCellX != -1 || s.map.PopupCellY != -1) &&
+        !CharMap::Contains(s.map.PopupCellX, s.map.PopupCellY))
+        return "popup cell " + std::to_string(s.map.PopupCellX) + "," +
+               std::to_string(s.map.PopupCellY);
+    if (s.drag.DragState != 0 &&
+        (s.drag.DragState != 1 || s.drag.DragSource < 0 || s.drag.DragSource > 255))
+        return "drag " + std::to_string(s.drag.DragState) + " from " +
+               std::to_string(s.drag.DragSource);
+    if (quits != x.quits) return "quit " + std::to_string(quits) + " times";
+    const std::string title = e.mainWindow().title();
+    if (title != s.WindowTitle + " " + StatusText(c.CurrentChar) &&
+        (x.titleShowsStatus || title != s.WindowTitle))
+        return "main window title \"" + title + "\"";
+    const std::string labels =
+        (e.beginRangeLabel().text() + "|" + e.endRangeLabel().text()).toStdString();
+    if (labels != "BeginRange:" + RangePositionText(e.beginRangeTrackBar().value()) +
+                      "|End range:" + RangePositionText(e.endRangeTrackBar().value()) &&
+        (x.rangeLabelsWritten || labels != "Begin range:0|End range:0"))
+        return "range labels \"" + labels + "\"";
+    if (e.mainMenu().checked(Command::DragModeSwap) + e.mainMenu().checked(Command::DragModeCopy) !=
+        1)
+        return "drag mode marks not exactly one";
+    if (e.mapScrollArea().contentSize() !=
+        (x.mapSizeSet ? QSize(16 * s.map.MapWidth, 16 * s.map.MapHeight) : QSize(522, 394)))
+        return "map scroll content is not the map's size";
+    if (e.mapWindow().isVisible() != x.mapShown)
+        return x.mapShown ? "map window hidden" : "map window shown";
+    const std::array<const Pixel*, 3> surfaces = {e.charsetCanvas().surface().data(),
+                                                  e.glyphCanvas().surface().data(),
+                                                  e.mapCanvas().surface().data()};
+    if (surfaces != x.surfaces || e.charsetCanvas().surface().width() != 256 ||
+        e.glyphCanvas().surface().width() != 128 || e.mapCanvas().surface().height() != 800)
+        return "a canvas picture moved or changed size";
+    return {};
+}
+
+// What the views are drawn from.
+using ViewSource =
+    std::tuple<Charset, Palette, int, int, decltype(CharMap::cells), int, int, std::optional<Cell>>;
+ViewSource SourceOf(const EditorState& s) {
+    return {s.charset,   s.palette,      s.selection.CurrentChar, s.drag.DragState,
+            s.map.cells, s.map.MapWidth, s.map.MapHeight,         s.TextCursor};
+}
+
+// The canvases are compared whole, which costs far more than an event; they are compared again
+// only when what they are drawn from changed or the pointer or a key acted on one of them.
+std::string CheckViews(Editor& editor, Feedback& feedback, bool canvasEvent) {
+    const EditorState& s = editor.state();
+    static std::optional<ViewSource> checked;
+    if (!canvasEvent && checked && *checked == SourceOf(s)) return {};
+    checked = SourceOf(s);
+    if (fresh.from != std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight,
+                                 s.TextCursor)) {
+        RenderCharsetImage(fresh.charset, s.charset, s.palette);
+        RenderCharMapImage(fresh.map, s.map, s.charset, s.palette);
+        if (s.TextCursor) DrawMapTextCursor(fresh.map, *s.TextCursor);
+        fresh.from = std::tuple(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight,
+                                s.TextCursor);
+    }
+    if (!(fresh.charset == s.CharsetImage)) return "CharsetImage does not show the charset";
+    ComposeCharsetCanvas(fresh.frame, s.CharsetImage, s.selection);
+    const Image& shown = editor.charsetCanvas().surface();
+    if (shown == fresh.frame) feedback.charsetFrame = Feedback::Frame::None;
+    if (feedback.charsetFrame == Feedback::Frame::Hover)
+        ShowCharsetHover(fresh.frame, s.CharsetImage, s.selection, feedback.x, feedback.y);
+    if (feedback.charsetFrame == Feedback::Frame::Drag)
+        ShowDragPreview(fresh.frame, s.CharsetImage, s.selection, {1, feedback.dragSource, 0},
+                        feedback.x, feedback.y);
+    if (!(shown == fresh.frame))
+        return "charset canvas is neither the picture with the cursor nor the last mouse frame";
+    const std::uint8_t* glyph = GlyphAt(s.charset, s.selection.CurrentChar);
+    RenderGlyphImage(fresh.glyph, glyph, s.palette);
+    if (!(fresh.glyph == editor.glyphCanvas().surface())) return "glyph canvas is stale";
+    if (editor.glyphDataField().toPlainText().toStdString() != GlyphDataText(glyph))
+        return "data field is stale";
+    return CheckMapCanvas(editor.mapCanvas().surface(), s, feedback);
+}
+
+std::string CheckFiles(Editor& editor, const FakeDialogs& dialogs, const Before& before,
+                       const Event& event) {
+    static const std::set<std::string> kTitles = {"No file",   "Read error",          "Open File",
+                                                  "Save File", "Save file",           "Pixlore",
+                                                  "Import",    "Recover last session"};
+    for (std::size_t i = before.messages; i < dialogs.messages.size(); ++i)
+        if (!kTitles.count(dialogs.messages[i].title))
+            return "message box \"" + dialogs.messages[i].title + "\": " + dialogs.messages[i].text;
+    const int command = event.kind == EventKind::MenuCommand ? event.command : -1;
+    if (command >= Command::SaveZx && command <= Command::SaveCharactersImage)
+        return CheckSave(dialogs, before, command);
+    if (command == Command::Open && dialogs.answers.size() != before.answers + 1)
+        return "Open asked for no name";
+    // A drop or "Open..." reads a glyph file from the current character or a map file into
+    // the active area; refused, it changes nothing.
+    const bool open = command == Command::Open, drop = event.kind == EventKind::FilesDropped;
+    if (!open && !drop) return {};
+    const std::string name = open ? dialogs.answers.back().name : event.text;
+    const int kind =
+        open ? (name.empty() ? -1 : dialogs.answers.back().filterIndex) : event.control;
+    model::Glyphs glyphs = before.charset;
+    model::Cells cells = CellsOf(before.map);
+    const std::optional<model::Bytes> file = model::ReadRegularFile(name);
+    if (file && !file->empty() && kind == (open ? 0 : CharsetCanvas))
+        glyphs = model::LoadGlyphs(glyphs, before.selection.CurrentChar, *file);
+    if (file && kind == (open ? 1 : MapCanvas)) cells = model::LoadMap(cells, *file);
+    if (editor.state().charset != glyphs) return "the charset differs from the model";
+    return editor.state().map.cells == cells.cell ? "" : "the map differs from the model";
+}
+
+// The input read as a stream of choices; past its end every read gives 0, so any input
+// decodes to something.
+struct ByteSource {
+    const std::uint8_t* data;
+    std::size_t size, at = 0;
+    bool empty() const { return at >= size; }
+    int byte() { return empty() ? 0 : data[at++]; }
+    int u16() { return byte() | byte() << 8; }  // either order serves
+    std::int32_t u32() {
+        return static_cast<std::int32_t>(u16() | static_cast<unsigned>(u16()) << 16);
+    }
+    int below(int n) { return (n <= 256 ? byte() : u16()) % n; }  // n from 1 to 65536
+};
+
+// A temporary folder with the files a run makes, and the names that drops and file dialogs
+// hand the editor: a new file, one made before, two names joined by a line feed, the folder,
+// a folder named as a glyph file, a missing name, a name a later save makes, or a blank one.
+class Scratch {
+  public:
+    std::string folder;
+
+    Scratch() {
+        std::string pattern = std::filesystem::temp_directory_path() / "pixlore-fuzz-XXXXXX";
+        if (mkdtemp(pattern.data())) folder = pattern;
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
+    }
+    void clear() {
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry);
+        made_.clear();
+    }
+
+    std::string pick(ByteSource& in, bool save) {
+        const int kind = in.below(12);
+        if (kind < 4 || (kind == 4 && made_.empty())) return make(in);
+        if (kind == 4) return made_[in.below(static_cast<int>(made_.size()))];
+        if (kind == 5) {
+            const std::string first = make(in);
+            return first + "\n" + make(in);
         }
-        case 4:
-            return -in.below(64);
-        case 5:
-            return extent + in.below(64) - 8;
-        case 6:
-            return static_cast<std::int32_t>(in.u32());
-        default:
-            return static_cast<std::int16_t>(in.u16());
+        // Saved to, the folder's name without its slash would name a file beside it.
+        if (kind == 6) return in.below(2) && !save ? folder : folder + "/";
+        const std::string name = folder + "/f" + std::to_string(made_.size());
+        if (kind == 7) std::filesystem::create_directory(name + ".fnt");
+        if (kind == 7) return name + ".fnt";
+        if (kind == 8) return folder + "/missing/f";
+        if (kind == 9) return made_.emplace_back(name + ".map");
+        if (kind == 10) return name + ".fnt";
+        return (save ? folder + "/" : "") +
+               std::string(in.below(4), ' ');  // saved blank, in the folder
     }
-}
 
-int KeyCode(ByteSource& in) {
-    static const int kKeys[] = {37, 38, 39, 40, 45, 46, 27, 13, 9, 32, 65, 0};
-    switch (in.below(4)) {
-        case 0:
-        case 1:
-            return kKeys[in.below(sizeof kKeys / sizeof kKeys[0])];
-        case 2:
-            return in.byte();
-        default:
-            return static_cast<std::int32_t>(in.u32());
+  private:
+    // Of a length the formats know (give or take a byte) or any, its content straight from
+    // the input or, to keep inputs short, from a generator it seeds.
+    std::string make(ByteSource& in) {
+        static const char* const kExtensions[] = {".fnt", ".map", ".FNT", "", ".bmp", " .map"};
+        static const int kSizes[] = {0, 768, 960, 1024, 1920, 2048, 4000, 8};
+        const int pick = in.below(8);
+        const int size =
+            pick == 0 ? in.below(8) * 8 : kSizes[pick] + in.below(pick == 7 ? 4097 : 3) - 1;
+        const bool raw = in.below(4) == 0;
+        std::uint32_t state = raw ? 0 : static_cast<std::uint32_t>(in.u32()) | 1;
+        std::string content(std::max(size, 0), '\0');
+        for (char& c : content) {
+            state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+            c = static_cast<char>(raw ? in.byte() : static_cast<int>(state >> 24));
+        }
+        const std::string name =
+            folder + "/f" + std::to_string(made_.size()) + kExtensions[in.below(6)];
+        std::ofstream(name, std::ios::binary) << content;
+        return made_.emplace_back(name);
     }
-}
 
-// Unsets the popup answer however the run ends.
-struct PopupAnswerScope {
-    explicit PopupAnswerScope(Menu::PopupAnswer answer) { Menu::SetPopupAnswer(std::move(answer)); }
-    ~PopupAnswerScope() { Menu::SetPopupAnswer(nullptr); }
+    std::vector<std::string> made_;
 };
+
+// A pointer coordinate along a canvas side: mostly inside, often on its edges and border,
+// sometimes far outside, negative or at the ends of int.
+int Coordinate(ByteSource& in, int extent) {
+    static const int kEdges[] = {-17, -16, -15,     -2,      -1,           0,
+                                 15,  16,  INT_MIN, INT_MAX, INT_MIN + 15, INT_MAX - 15};
+    const int pick = in.below(8);
+    if (pick < 3) return in.below(extent);
+    if (pick == 3) return in.below(2) ? kEdges[in.below(12)] : extent + in.below(20) - 4;
+    if (pick == 4) return -in.below(64);
+    if (pick == 5) return extent + in.below(64) - 8;
+    return pick == 6 ? in.u32() : static_cast<std::int16_t>(in.u16());
+}
+
+int Key(ByteSource& in) {
+    static const int kKeys[] = {37, 38, 39, 40, 45, 46, 27, 13, 9, 32, 65, 0};
+    const int pick = in.below(4);
+    return pick < 2 ? kKeys[in.below(12)] : pick == 2 ? in.byte() : in.u32();
+}
+
+std::string Describe(const Event& e) {
+    std::string text;
+    for (int v : {int(e.kind), e.window, e.control, e.command, int(e.type), e.MouseX, e.MouseY,
+                  e.Buttons, e.Key, int(e.Control)})
+        text += std::to_string(v) + " ";
+    return text + "\"" + e.text + "\"";
+}
+
+// One editor for the whole process, brought back to its start-up state for every run: making
+// its windows costs far more than a run's events.
+struct Session {
+    Scratch scratch;
+    FakeDialogs dialogs;
+    int quits = 0;
+    std::unique_ptr<Editor> editor;
+};
+std::unique_ptr<Session> session;
+
+Session& Current() {
+    if (session) {
+        session->editor->reset();
+        session->scratch.clear();
+        return *session;
+    }
+    session = std::make_unique<Session>();
+    Editor::Options options;
+    options.currentDirectory = session->scratch.folder;
+    options.quit = [] { ++session->quits; };
+    session->editor = std::make_unique<Editor>(session->dialogs, options);
+    session->editor->start();
+    // Ended at exit before what Qt set up for the windows, and the QApplication of a fuzz
+    // target, go: those were made before.
+    std::atexit(EndSession);
+    return *session;
+}
 
 class EventRun {
   public:
-    EventRun(const std::uint8_t* data, std::size_t size) : in_(data, size), dialogs_(in_, files_) {}
+    EventRun(const std::uint8_t* data, std::size_t size) : in_{data, size} {}
 
-    // Hands the editor the events the input decodes to, or the given ones.
-    RunReport run(const std::vector<Event>* events = nullptr);
+    RunReport run(const std::vector<Event>* events) {
+        s_.dialogs = FakeDialogs{};
+        s_.quits = 0;
+        if (!events)
+            s_.dialogs.next = [this](bool save) {
+                Dialogs::FileChoice choice;
+                if (in_.below(6) == 0) return choice;
+                choice.name = s_.scratch.pick(in_, save);
+                choice.filterIndex =
+                    in_.below(8) ? in_.below(2) : static_cast<std::int8_t>(in_.byte());
+                return choice;
+            };
+        Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
+        expected_.surfaces = {editor().charsetCanvas().surface().data(),
+                              editor().glyphCanvas().surface().data(),
+                              editor().mapCanvas().surface().data()};
+        check(Snapshot(editor(), s_.dialogs), Event{}, "start-up");
+        for (std::size_t i = 0; events && i < events->size(); ++i)
+            send((*events)[i]);
+        while (!events && !done() && !in_.empty())
+            step();
+        Menu::SetPopupAnswer(nullptr);
+        s_.dialogs.next = nullptr;
+        report_.recent.assign(recent_.begin(), recent_.end());
+        return report_;
+    }
 
   private:
-    bool done() const {
-        return !report_.failure.empty() || stopped_ || report_.events >= kMaxEvents;
-    }
-    void step();
-    void canvasEvent();
-    void gesture();
-    void keyRelease();
-    void command();
-    void windowClose();
-    void drop();
-    void otherControl();
-    void rangeControl();
-    void idle();
+    bool done() const { return !report_.failure.empty() || s_.quits > 0 || report_.events >= 400; }
 
-    // Dispatches one event and checks everything after it.
-    void send(const Event& event);
-    // Checks everything after an action; `event` is what was dispatched, when the run sent it.
-    void checkAfter(const FileSnapshot& before, const Event* event, const std::string& what);
-    void fail(const std::string& fault) { report_.failure = fault; }
-    std::optional<int> answerPopup(const QMenu& menu);
+    void step() {
+        using T = CanvasEventType;
+        static const int kCanvases[3][4] = {
+            {CharsetCanvas, 256, 256, 2}, {GlyphCanvas, 128, 128, 0}, {MapCanvas, 1280, 800, 0}};
+        const int pick = in_.below(16);
+        const int* c = kCanvases[in_.below(3)];
+        Event e;
+        if (pick < 4) {  // a canvas event of any kind, anywhere
+            const auto type = static_cast<T>(in_.below(static_cast<int>(T::None) + 1));
+            const int x = Coordinate(in_, c[1]), y = Coordinate(in_, c[2]), buttons = in_.below(8);
+            e = CanvasEvent(c[0], type, x, y, buttons,
+                            type == T::KeyUp || type == T::KeyDown ? Key(in_) : 0);
+            e.Control = in_.below(4) == 0;  // Control with the left button picks on the map
+            if (type == T::KeyDown) e.text = QString(QChar(in_.u16())).toStdString();
+        } else if (pick < 6) {
+            return gesture(c);
+        } else if (pick == 6) {
+            e = CanvasEvent(CharsetCanvas, T::KeyUp, 0, 0, 0, Key(in_));
+        } else if (pick < 10) {
+            e.kind = EventKind::MenuCommand;
+            e.command = in_.below(64);  // every command, and some beyond
+            if (e.command >= Command::ExportAssembler && e.command <= Command::ExportPrg &&
+                in_.below(2)) {
+                ExportSettings s{static_cast<ExportWhat>(in_.below(3)),
+                                 static_cast<ExportFormat>(in_.below(3)),
+                                 static_cast<Directive>(in_.below(4)),
+                                 static_cast<ValueStyle>(in_.below(3)),
+                                 -1,
+                                 {}};
+                s.loadAddress = in_.below(2) ? -1 : in_.u16();
+                s.label = std::string(2, static_cast<char>(in_.byte()));
+                s.label.resize(in_.below(3));
+                s_.dialogs.exportAnswers = {s};
+            }
+        } else if (pick == 10) {  // mostly the map window; closing the main one ends the run
+            e.kind = EventKind::WindowClose;
+            e.window = in_.below(8) ? MapWindow : MainWindow;
+        } else if (pick == 11) {
+            e.kind = EventKind::FilesDropped;
+            e.control = c[0];
+            e.text = s_.scratch.pick(in_, false);
+        } else if (pick == 12) {  // a control event of any number, as a control that is not there
+                                  // might send
+            e.control = static_cast<std::int8_t>(in_.byte());
+            e.type = static_cast<T>(in_.below(static_cast<int>(T::None) + 1));
+        } else {
+            return widgets(pick);
+        }
+        send(e);
+    }
+
+    // A click or a drag as a canvas reports it: the pointer comes in, the button goes down,
+    // the pointer moves with it held, the button comes up, and a release on the control clicks.
+    void gesture(const int* c) {
+        using T = CanvasEventType;
+        const bool left = in_.below(4) != 0;
+        const int held = left ? kLeftButton : kRightButton, moves = in_.below(4);
+        const int x0 = Coordinate(in_, c[1]), y0 = Coordinate(in_, c[2]);
+        const int x1 = Coordinate(in_, c[1]), y1 = Coordinate(in_, c[2]);
+        send(CanvasEvent(c[0], T::MouseEnter, x0, y0));
+        send(CanvasEvent(c[0], T::MouseMove, x0, y0));
+        send(CanvasEvent(c[0], left ? T::LeftButtonDown : T::RightButtonDown, x0, y0, held));
+        for (long long i = 1; i <= moves; ++i)
+            send(CanvasEvent(c[0], T::MouseMove, static_cast<int>(x0 + (x1 - 0LL - x0) * i / moves),
+                             static_cast<int>(y0 + (y1 - 0LL - y0) * i / moves), held));
+        send(CanvasEvent(c[0], left ? T::LeftButtonUp : T::RightButtonUp, x1, y1));
+        if (x1 >= -c[3] && x1 < c[1] + c[3] && y1 >= -c[3] && y1 < c[2] + c[3])
+            send(CanvasEvent(c[0], left ? T::LeftClick : T::RightClick, x1, y1));
+    }
+
+    // The shift buttons, the range box and track bars through their widgets, which report every
+    // change; or the loop idling, which repaints.
+    void widgets(int pick) {
+        const Before before = Snapshot(editor(), s_.dialogs);
+        const int which = in_.below(4), position = in_.byte();
+        QSlider& bar = which ? editor().endRangeTrackBar() : editor().beginRangeTrackBar();
+        if (pick == 13) editor().shiftButton(ShiftLeftButton + which).click();
+        if (pick == 14 && which < 2) expected_.rangeLabelsWritten |= bar.value() != position;
+        if (pick == 14 && which < 2) bar.setValue(position);
+        if (pick == 14 && which >= 2) editor().rangeCheckBox().toggle();
+        if (pick == 15) QCoreApplication::processEvents();
+        check(before, Event{},
+              "widget " + std::to_string(pick) + " " + std::to_string(which) + " " +
+                  std::to_string(position));
+    }
+
+    std::optional<int> answerPopup(const QMenu& menu) {
+        std::vector<int> ids;
+        for (const QAction* action : menu.actions())
+            if (action->data().isValid()) ids.push_back(action->data().toInt());
+        const int pick = in_.below(static_cast<int>(ids.size()) + 1);  // 0 dismisses it
+        if (pick == 0) return std::nullopt;
+        recent_.push_back("  popup answers " + std::to_string(ids[pick - 1]));
+        expected_.rangeLabelsWritten |=
+            ids[pick - 1] == Command::SetBeginRange || ids[pick - 1] == Command::SetEndRange;
+        return ids[pick - 1];
+    }
+
+    void send(const Event& e) {
+        if (done()) return;
+        const Before before = Snapshot(editor(), s_.dialogs);
+        editor().dispatch(e);
+        feedback_.note(e, editor().state());
+        s_.dialogs.exportAnswers.clear();
+        const Selection& now = editor().state().selection;
+        expected_.titleShowsStatus |= now.CurrentColumn != before.selection.CurrentColumn ||
+                                      now.CurrentRow != before.selection.CurrentRow;
+        const int id = e.kind == EventKind::MenuCommand ? e.command : -1;
+        expected_.rangeLabelsWritten |= id == Command::SetBeginRange || id == Command::SetEndRange;
+        if ((id >= Command::MapZx && id <= Command::MapUssr) || id == Command::MapC64)
+            expected_.mapSizeSet = expected_.mapShown = true;
+        if (e.kind == EventKind::WindowClose && e.window == MapWindow) expected_.mapShown = false;
+        if (id == Command::Quit || (e.kind == EventKind::WindowClose && e.window == MainWindow))
+            expected_.quits = 1;
+        check(before, e, Describe(e));
+    }
+
+    void check(const Before& before, const Event& e, const std::string& what) {
+        ++report_.events;
+        recent_.push_back(what);
+        while (recent_.size() > 12)
+            recent_.pop_front();
+        for (const std::string& fault :
+             {CheckState(editor(), expected_, s_.quits),
+              CheckViews(editor(), feedback_,
+                         e.kind == EventKind::ControlEvent && e.control <= MapCanvas),
+              CheckFiles(editor(), s_.dialogs, before, e)})
+            if (report_.failure.empty()) report_.failure = fault;
+    }
+
+    Editor& editor() { return *s_.editor; }
 
     ByteSource in_;
-    ScratchFiles files_;
-    ScriptedDialogs dialogs_;
-    std::unique_ptr<Editor> editor_;
-    std::unique_ptr<Surfaces> surfaces_;
-    Feedback feedback_;
+    Session& s_ = Current();
     Expected expected_;
-    int quits_ = 0;
-    bool stopped_ = false;
+    Feedback feedback_;
     RunReport report_;
     std::deque<std::string> recent_;
 };
 
-RunReport EventRun::run(const std::vector<Event>* events) {
-    if (files_.folder().empty()) {
-        fail("no temporary folder");
-        return report_;
-    }
-    PopupAnswerScope popups([this](const QMenu& menu) { return answerPopup(menu); });
-    Editor::Options options;
-    options.currentDirectory = files_.folder();
-    options.quit = [this] { ++quits_; };
-    editor_ = std::make_unique<Editor>(dialogs_, options);
-    editor_->start();
-    surfaces_ = std::make_unique<Surfaces>(*editor_);
-    const FileSnapshot start = TakeSnapshot(*editor_, dialogs_);
-    checkAfter(start, nullptr, "start-up");
-    if (events)
-        for (const Event& event : *events)
-            send(event);
-    else
-        while (!done() && !in_.empty())
-            step();
-    editor_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    report_.recent.assign(recent_.begin(), recent_.end());
-    return report_;
-}
-
-void EventRun::step() {
-    switch (in_.below(16)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            return canvasEvent();
-        case 4:
-        case 5:
-            return gesture();
-        case 6:
-            return keyRelease();
-        case 7:
-        case 8:
-        case 9:
-            return command();
-        case 10:
-            return windowClose();
-        case 11:
-            return drop();
-        case 12:
-            return otherControl();
-        case 13:
-            return rangeControl();
-        default:
-            return idle();
-    }
-}
-
-void EventRun::canvasEvent() {
-    const CanvasShape& c = kCanvases[in_.below(3)];
-    const auto type = static_cast<CanvasEventType>(in_.below(kTypeCount));
-    const int x = Coordinate(in_, c.width);
-    const int y = Coordinate(in_, c.height);
-    const int buttons = in_.below(8);
-    const bool key = type == CanvasEventType::KeyUp || type == CanvasEventType::KeyDown;
-    send(CanvasEvent(c.control, type, x, y, buttons, key ? KeyCode(in_) : 0));
-}
-
-// A click or a drag as a canvas reports it: the pointer comes in, the button goes down, the
-// pointer moves with it held, the button comes up, and a click follows when the release lies
-// inside the control.
-void EventRun::gesture() {
-    const CanvasShape& c = kCanvases[in_.below(3)];
-    const bool left = in_.below(4) != 0;
-    const int held = left ? kLeftButton : kRightButton;
-    const int x0 = Coordinate(in_, c.width), y0 = Coordinate(in_, c.height);
-    const int x1 = Coordinate(in_, c.width), y1 = Coordinate(in_, c.height);
-    const int moves = in_.below(4);
-    send(CanvasEvent(c.control, CanvasEventType::MouseEnter, x0, y0, 0));
-    send(CanvasEvent(c.control, CanvasEventType::MouseMove, x0, y0, 0));
-    send(CanvasEvent(c.control,
-                     left ? CanvasEventType::LeftButtonDown : CanvasEventType::RightButtonDown, x0,
-                     y0, held));
-    for (int i = 1; i <= moves && !done(); ++i) {
-        const auto along = [&](int a, int b) {
-            return static_cast<int>(a + (static_cast<long long>(b) - a) * i / moves);
-        };
-        send(
-            CanvasEvent(c.control, CanvasEventType::MouseMove, along(x0, x1), along(y0, y1), held));
-    }
-    send(CanvasEvent(c.control,
-                     left ? CanvasEventType::LeftButtonUp : CanvasEventType::RightButtonUp, x1, y1,
-                     0));
-    const bool inside =
-        x1 >= -c.border && x1 < c.width + c.border && y1 >= -c.border && y1 < c.height + c.border;
-    if (inside)
-        send(CanvasEvent(c.control, left ? CanvasEventType::LeftClick : CanvasEventType::RightClick,
-                         x1, y1, 0));
-}
-
-void EventRun::keyRelease() {
-    send(CanvasEvent(CharsetCanvas, CanvasEventType::KeyUp, 0, 0, 0, KeyCode(in_)));
-}
-
-void EventRun::command() {
-    Event e;
-    e.kind = EventKind::MenuCommand;
-    e.command = in_.below(kCommandIds);
-    send(e);
-}
-
-void EventRun::windowClose() {
-    Event e;
-    e.kind = EventKind::WindowClose;
-    // Mostly the map window; closing the main window ends the run.
-    e.window = in_.below(8) == 0 ? MainWindow : MapWindow;
-    send(e);
-}
-
-void EventRun::drop() {
-    Event e;
-    e.kind = EventKind::FilesDropped;
-    const int pick = in_.below(8);
-    e.control = pick < 4 ? CharsetCanvas : pick < 7 ? MapCanvas : GlyphCanvas;
-    e.text = files_.pickName(in_);
-    send(e);
-}
-
-// The shift buttons as the user clicks them, and control events of any number, as a control
-// that does not exist might report them.
-void EventRun::otherControl() {
-    const FileSnapshot before = TakeSnapshot(*editor_, dialogs_);
-    if (in_.flag()) {
-        const int button = ShiftLeftButton + in_.below(4);
-        editor_->shiftButton(button).click();
-        checkAfter(before, nullptr, "click on shift button " + std::to_string(button));
-        return;
-    }
-    Event e;
-    e.kind = EventKind::ControlEvent;
-    e.control = static_cast<std::int8_t>(in_.byte());
-    e.type = static_cast<CanvasEventType>(in_.below(kTypeCount));
-    send(e);
-}
-
-// The track bars and the range check box, moved through the widgets, which report every
-// change of their own.
-void EventRun::rangeControl() {
-    const FileSnapshot before = TakeSnapshot(*editor_, dialogs_);
-    const int pick = in_.below(3);
-    if (pick == 2) {
-        editor_->rangeCheckBox().toggle();
-        return checkAfter(before, nullptr, "range check box toggled");
-    }
-    QSlider& trackBar = pick == 0 ? editor_->beginRangeTrackBar() : editor_->endRangeTrackBar();
-    const int position = in_.byte();
-    if (trackBar.value() != position) expected_.rangeLabelsWritten = true;
-    trackBar.setValue(position);
-    checkAfter(
-        before, nullptr,
-        (pick == 0 ? "begin" : "end") + std::string(" track bar to ") + std::to_string(position));
-}
-
-// The loop idles: whatever the toolkit has pending, repaints of the canvases above all.
-void EventRun::idle() {
-    const FileSnapshot before = TakeSnapshot(*editor_, dialogs_);
-    QCoreApplication::processEvents();
-    checkAfter(before, nullptr, "idle");
-}
-
-std::optional<int> EventRun::answerPopup(const QMenu& menu) {
-    std::vector<int> ids;
-    for (const QAction* action : menu.actions())
-        if (action->data().isValid()) ids.push_back(action->data().toInt());
-    // 0, also past the end of the input, dismisses the popup.
-    const int pick = in_.below(static_cast<int>(ids.size()) + 1);
-    if (pick == 0) return std::nullopt;
-    const int id = ids[pick - 1];
-    recent_.push_back("  popup answers " + std::to_string(id));
-    if (id == Command::SetBeginRange || id == Command::SetEndRange)
-        expected_.rangeLabelsWritten = true;
-    return id;
-}
-
-void EventRun::send(const Event& event) {
-    if (done()) return;
-    const FileSnapshot before = TakeSnapshot(*editor_, dialogs_);
-    const Selection selection = editor_->state().selection;
-    editor_->dispatch(event);
-    feedback_.note(event, editor_->state());
-    const Selection& now = editor_->state().selection;
-    if (now.CurrentChar != selection.CurrentChar || now.CurrentColumn != selection.CurrentColumn ||
-        now.CurrentRow != selection.CurrentRow)
-        expected_.titleShowsStatus = true;
-    if (event.kind == EventKind::MenuCommand) {
-        const int id = event.command;
-        if (id == Command::SetBeginRange || id == Command::SetEndRange)
-            expected_.rangeLabelsWritten = true;
-        if (id >= Command::MapZx && id <= Command::MapUssr)
-            expected_.mapSizeSet = expected_.mapShown = true;
-        if (id == Command::Quit) expected_.quits = 1;
-    }
-    if (event.kind == EventKind::WindowClose) {
-        if (event.window == MapWindow) expected_.mapShown = false;
-        if (event.window == MainWindow) expected_.quits = 1;
-    }
-    checkAfter(before, &event, Describe(event));
-}
-
-void EventRun::checkAfter(const FileSnapshot& before, const Event* event, const std::string& what) {
-    ++report_.events;
-    recent_.push_back(what);
-    while (recent_.size() > kRecent)
-        recent_.pop_front();
-    // Popup commands arrive inside the click that opened the popup.
-    for (const std::string& fault :
-         {CheckState(*editor_, expected_, *surfaces_, quits_),
-          CheckMessageTitles(dialogs_.messages, before.messages), CheckViews(*editor_, feedback_)})
-        if (!fault.empty()) return fail(fault);
-    if (event && event->kind == EventKind::FilesDropped)
-        if (std::string fault = CheckDrop(*editor_, before, *event); !fault.empty())
-            return fail(fault);
-    if (event && event->kind == EventKind::MenuCommand)
-        if (std::string fault = CheckFileCommand(*editor_, dialogs_, before, event->command);
-            !fault.empty())
-            return fail(fault);
-    if (quits_ > 0) stopped_ = true;
-}
-
 }  // namespace
 
 RunReport RunEventBytes(const std::uint8_t* data, std::size_t size) {
-    return EventRun(data, size).run();
+    static const std::uint8_t kNothing = 0;
+    return EventRun(data ? data : &kNothing, size).run(nullptr);
 }
 
 RunReport RunEvents(const std::vector<Event>& events) {
     return EventRun(nullptr, 0).run(&events);
 }
 
-std::string Describe(const Event& event) {
-    switch (event.kind) {
-        case EventKind::FilesDropped:
-            return "FilesDropped " + std::to_string(event.control) + " \"" + event.text + "\"";
-        case EventKind::MenuCommand:
-            return "MenuCommand " + std::to_string(event.command);
-        case EventKind::WindowClose:
-            return "WindowClose " + std::to_string(event.window);
-        case EventKind::ControlEvent:
-            break;
-    }
-    const int type = static_cast<int>(event.type);
-    std::string text = "ControlEvent " + std::to_string(event.control) + " " +
-                       (type >= 0 && type < kTypeCount ? kTypeNames[type] : "?") + " (" +
-                       std::to_string(event.MouseX) + "," + std::to_string(event.MouseY) +
-                       ") buttons " + std::to_string(event.Buttons);
-    if (event.Key != 0) text += " key " + std::to_string(event.Key);
-    return text;
+void EndSession() {
+    session.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace pixlore::fuzz

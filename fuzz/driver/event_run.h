@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,21 +9,24 @@
 namespace pixlore::fuzz {
 
 struct RunReport {
-    std::string failure;              // what went wrong; empty when every check held
-    int events = 0;                   // events handed to the editor
+    std::string failure;              // empty when every check held
+    int events = 0;                   // actions checked, start-up included
     std::vector<std::string> recent;  // the last of them, oldest first
 };
 
-// Starts a fresh editor (a QApplication on the offscreen platform must exist), hands it the
-// events the bytes decode to, and checks the invariants, the views and the files after every
-// event. Stops at the first failure, after a quit, or after a bounded number of events.
+// Gives an editor in its start-up state (a QApplication on the offscreen platform must exist) and
+// hands it what the bytes decode to: canvas events of every kind anywhere, clicks and drags as a
+// canvas reports them, keys, every command, window closes, dropped and opened files of random
+// content, the controls. After every event the state, the views and the files are checked. Stops at
+// the first failure, after a quit, or after a bounded number of events.
 RunReport RunEventBytes(const std::uint8_t* data, std::size_t size);
 
-// The same, for a given list of events: the cases the fuzzer found, kept as regression tests.
-// File dialogs are cancelled and popup menus dismissed.
+// The same for given events: what the fuzzer found, kept as regression tests. File dialogs
+// are cancelled and popup menus dismissed.
 RunReport RunEvents(const std::vector<Event>& events);
 
-// "ControlEvent 0 MouseMove (12,-3) buttons 1", for the story of a failure.
-std::string Describe(const Event& event);
+// Both run one editor, made at the first run and reset for every other; this ends it while
+// the QApplication still exists.
+void EndSession();
 
 }  // namespace pixlore::fuzz

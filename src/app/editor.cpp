@@ -1,6 +1,7 @@
 #include "app/editor.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 
 #include "app/ids.h"
 #include "app/menu_layout.h"
@@ -15,6 +16,7 @@ constexpr int kMainClientWidth = 640;
 constexpr int kMainClientHeight = 480;
 constexpr int kMapClientWidth = 512 + 10;
 constexpr int kMapClientHeight = 384 + 10;
+constexpr char kMapTitle[] = "Character map";
 
 void AddHistoryShortcuts(QWidget* window, const EventSink& sink) {
     AddShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_Z), Command::Undo, sink);
@@ -60,6 +62,60 @@ void Editor::start() {
     charsetCanvas_->setFocus();
     startRecovery();
     // The history starts from the work as start-up left it, the command-line file included.
+    history_ = History{};
+    committed_ = document();
+    strokeOpen_ = false;
+    updateHistoryItems();
+}
+
+void Editor::reset() {
+    quitting_ = false;
+    endTyping();
+    // Copied over rather than made anew: the pictures keep their memory.
+    static const EditorState fresh;
+    state_ = fresh;
+    state_.LastDirectory = WithTrailingSlash(options_.currentDirectory);
+    mainWindow_->setTitle(state_.WindowTitle);
+    for (QSlider* trackBar : {beginTrackBar_, endTrackBar_}) {
+        const QSignalBlocker quiet(trackBar);
+        trackBar->setValue(0);
+    }
+    SetText(beginLabel_, "Begin range:0");
+    SetText(endLabel_, "End range:0");
+    {
+        const QSignalBlocker quiet(rangeCheckBox_);
+        rangeCheckBox_->setChecked(false);
+    }
+    if (options_.arguments.size() == 1) LoadGlyphFile(options_.arguments.front());
+    mainMenu_.setChecked(Command::DragModeSwap, true);
+    mainMenu_.setChecked(Command::DragModeCopy, false);
+    setTextCodes(TextCodes::Windows1252);
+    InitCharMap(state_.map);
+    mapScrollArea_->setContentSize(kMapClientWidth, kMapClientHeight);
+    mapWindow_->setTitle(kMapTitle);
+    mapWindow_->hide();
+    mapWindow_->setWindowState(Qt::WindowNoState);
+    mapWindow_->resize(kMapClientWidth, kMapClientHeight);
+    mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
+    // Blank, as a new map canvas is until the map is first shown.
+    if (mapDisplay_.drawn()) {
+        Image& map = mapCanvas_->surface();
+        FillRect(map, 0, 0, map.width(), map.height(), kWhite);
+        mapCanvas_->present();
+    }
+    // The canvases are drawn afresh, not from what the displays remember of the last session;
+    // the map only once it is shown, as at start-up.
+    charsetDisplay_ = CharsetDisplay{};
+    glyphDisplay_ = GlyphDisplay{};
+    mapDisplay_ = MapDisplay{};
+    RefreshViews();
+    state_.MapAvailable = true;
+    charsetCanvas_->setFocus();
+    mapPickPress_ = typedNow_ = typedRunOpen_ = false;
+    recoveryWriter_.reset();
+    recoveryStore_.reset();
+    workChanged_ = false;
+    startRecovery();
     history_ = History{};
     committed_ = document();
     strokeOpen_ = false;
@@ -136,8 +192,8 @@ void Editor::openMapWindow() {
     auto sink = [this](const Event& e) { dispatch(e); };
     // A large map need not only be scrolled: the window opens at its usual size and place, and
     // the user may resize or maximise it, the scroll area following.
-    mapWindow_ = std::make_unique<Window>(MapWindow, "Character map", kMapClientWidth,
-                                          kMapClientHeight, sink, Window::Frame::Resizable);
+    mapWindow_ = std::make_unique<Window>(MapWindow, kMapTitle, kMapClientWidth, kMapClientHeight,
+                                          sink, Window::Frame::Resizable);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
     mapScrollArea_ = new ScrollArea(mapWindow_->client(), {0, 0, kMapClientWidth, kMapClientHeight},
                                     kMapClientWidth, kMapClientHeight, 16);

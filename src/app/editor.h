@@ -49,6 +49,9 @@ class Editor {
 
     // Start-up, once per editor: sets up the state, opens the windows, draws the first views.
     void start();
+    // Back to the state start() leaves, the windows kept: a fresh editor for tests and fuzz
+    // runs that go through many sessions in one process.
+    void reset();
 
     // Hands one event to its owner.
     void dispatch(const Event& event);

@@ -30,6 +30,9 @@ class MapDisplay {
                   std::optional<Cell> outline = std::nullopt,
                   std::optional<Cell> textCursor = std::nullopt);
 
+    // Whether anything has been drawn since the display was made.
+    bool drawn() const { return drawn_; }
+
   private:
     static constexpr int kCells = CharMap::kColumns * CharMap::kRows;
 

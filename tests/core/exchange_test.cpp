@@ -1,6 +1,5 @@
 // What goes to and comes from other programs: the codes of typed characters, the numbers of a
-// pasted text, a pasted picture cut into glyphs, and the map drawn as a picture by the
-// converter (a 16 x 2 map of codes 65..96 is the charset view's picture of those glyphs).
+// pasted text, a pasted picture cut into glyphs.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -8,7 +7,7 @@
 #include "charset/text_codes.h"
 #include "formats/glyph_clipboard.h"
 #include "formats/picture_import.h"
-#include "tool_run.h"
+#include "temp_folder.h"
 #include "views/charset_view.h"
 
 namespace pixlore {
@@ -48,6 +47,17 @@ TEST(Exchange, TextNumbers) {
     }
 }
 
+// Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
+TEST(Exchange, OwnBytes) {
+    const std::pair<std::size_t, bool> rows[] = {{8, true},  {2048, true}, {0, false},
+                                                 {9, false}, {7, false},   {2056, false}};
+    for (auto [size, taken] : rows) {
+        SCOPED_TRACE(size);
+        const Bytes bytes(size, 0x5A);
+        EXPECT_EQ(GlyphsFromOwnBytes(bytes), taken ? std::optional(bytes) : std::nullopt);
+    }
+}
+
 // Pictures at one pixel a glyph pixel; the doubled ones come through the desktop test.
 TEST(Exchange, PicturesCutIntoGlyphs) {
     Charset charset{};
@@ -63,34 +73,6 @@ TEST(Exchange, PicturesCutIntoGlyphs) {
     glyphs.resize(32 * 8);
     EXPECT_EQ(GlyphsFromPicture(picture, c64), glyphs);
     EXPECT_EQ(GlyphsFromPicture(CopyRect(picture, 0, 0, 12, 8), c64), std::nullopt);
-}
-
-TEST(Exchange, ConverterDrawsAMapWithACharset) {
-    testing::TempFolder folder;
-    Charset charset{};
-    const Bytes glyphs = testing::Pattern(kCharsetBytes, 5);
-    std::copy(glyphs.begin(), glyphs.end(), charset.begin());
-    testing::WriteBytes(folder / "font.fnt", glyphs);
-    Bytes cells(32);
-    std::iota(cells.begin(), cells.end(), 65);
-    testing::WriteBytes(folder / "screen.map", cells);
-    // clang-format off
-    struct Row { std::vector<std::string> args; int exitCode; Palette palette; } rows[] = {
-        {{"--map", "16x2", "--charset", "font.fnt", "screen.map", "out.png"}, 0, Palette{}},
-        {{"--map=16x2", "--charset=font.fnt", "--ink=0000FF", "screen.map", "o.bmp"}, 0, {255<<16}},
-        {{"--map", "16x2", "screen.map", "no.png"}, 2, {}},  // 2: a wrong command line
-        {{"--charset", "font.fnt", "font.fnt", "not.png"}, 2, {}}};
-    // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.args[0] + " " + r.args[1] + " " + r.args.back());
-        const testing::ToolRun run = testing::RunConvert(folder, r.args);
-        ASSERT_EQ(run.exitCode, r.exitCode) << run.err;
-        const auto written = DecodePicture(testing::ReadBytes(folder / r.args.back()));
-        ASSERT_EQ(written.ok(), r.exitCode == 0) << written.reason;  // no file on a failure
-        if (written.ok()) {
-            EXPECT_EQ(*written.value, GlyphsPicture(charset, r.palette, {65, 96}));
-        }
-    }
 }
 
 }  // namespace

@@ -27,12 +27,6 @@ class TempFolder {
     std::string path() const { return path_.string(); }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
     // Names of everything in the folder.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
 
   private:
     std::filesystem::path path_;

@@ -15,11 +15,6 @@ inline void WriteText(const std::string& name, const std::string& text) {
     std::ofstream(name, std::ios::binary) << text;
 }
 
-// Whether a program of that name is on the search path.
-inline bool HaveTool(const std::string& name) {
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 inline std::string Quoted(const std::string& arg) {
     std::string q = "'";
     for (char c : arg)

@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <numeric>
 
+#include "app/editor.h"
 #include "app/ids.h"
 #include "formats/picture_import.h"
 #include "formats/png_encode.h"
-#include "gui/support/editor_fixture.h"
+#include "gui/fake_dialogs.h"
 #include "views/charset_view.h"
 #include "views/map_view.h"
 
@@ -71,13 +72,15 @@ class DesktopTest : public QObject {
   private slots:
     void clipboardAndTyping() {
         if (kDisplay < 0) QSKIP("Xvfb could not start: the clipboard and typing go untested");
-        EditorHarness editor;
+        FakeDialogs dialogs;
+        Editor editor(dialogs, {});
+        editor.start();
         auto& s = editor.state();
         std::iota(GlyphAt(s.charset, 65), GlyphAt(s.charset, 67), 0x20);  // less ink than paper
-        editor->beginRangeTrackBar().setValue(66);
-        editor->endRangeTrackBar().setValue(65);
-        editor->rangeCheckBox().setChecked(true);
-        Press(editor->mainWindow(), {"ctrl+c"});
+        editor.beginRangeTrackBar().setValue(66);
+        editor.endRangeTrackBar().setValue(65);
+        editor.rangeCheckBox().setChecked(true);
+        Press(editor.mainWindow(), {"ctrl+c"});
         const QByteArray glyphs = Bytes(GlyphAt(s.charset, 65), 16);
         QCOMPARE(Clipboard("application/x-pixlore-glyphs"), glyphs);
         QCOMPARE(Clipboard("UTF8_STRING"), QByteArray("$20, $21, $22, $23, $24, $25, $26, $27\n"
@@ -85,47 +88,48 @@ class DesktopTest : public QObject {
         QVERIFY(PictureIn(Clipboard("image/png")) == GlyphsPicture(s.charset, s.palette, {65, 66}));
 
         // A picture from elsewhere, doubled and in other colours, goes in at the current glyph.
-        editor->rangeCheckBox().setChecked(false);
-        user::Click(editor->charsetCanvas(), Qt::LeftButton, 16 * 4 + 8, 8);
+        editor.rangeCheckBox().setChecked(false);
+        editor.dispatch(CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 16 * 4 + 8, 8));
         const Palette other{RgbColour(0, 0, 200), RgbColour(250, 250, 0)};
         const auto png = EncodePng(GlyphsPicture(s.charset, other, {65, 66}));
         Run({"xclip", "-selection", "clipboard", "-i", "-t", "image/png"},
             Bytes(png.data(), static_cast<int>(png.size())));
-        Press(editor->mainWindow(), {"ctrl+v"});
+        Press(editor.mainWindow(), {"ctrl+v"});
         QCOMPARE(Bytes(GlyphAt(s.charset, 4), 16), glyphs);
 
         Run({"xclip", "-selection", "clipboard", "-i"}, "1 2 3 4 5 6 7 $FF\n0x10,0,0,0,0,0,0,8");
-        user::Click(editor->charsetCanvas(), Qt::LeftButton, 16 * 15 + 8, 16 * 15 + 8);
-        Press(editor->mainWindow(), {"ctrl+v"});
+        editor.dispatch(
+            CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 16 * 15 + 8, 16 * 15 + 8));
+        Press(editor.mainWindow(), {"ctrl+v"});
         QCOMPARE(Bytes(GlyphAt(s.charset, 254), 16),
                  QByteArray("\0\0\0\0\0\0\0\0\1\2\3\4\5\6\7\xFF", 16));
 
         // With text selected in the data field, Control+C copies that text.
-        editor->glyphDataField().setFocus();
-        editor->glyphDataField().selectAll();
-        Press(editor->mainWindow(), {"ctrl+c"});
+        editor.glyphDataField().setFocus();
+        editor.glyphDataField().selectAll();
+        Press(editor.mainWindow(), {"ctrl+c"});
         QCOMPARE(Clipboard("UTF8_STRING"), QByteArray("1,2,3,4,5,6,7,255"));
 
         // Typed in C64 screen codes (the C64 charset checks them); a row's end goes on in the next.
-        editor->DispatchCommand(Command::CharsetC64);
-        editor->DispatchCommand(Command::MapAtari);
+        editor.DispatchCommand(Command::CharsetC64);
+        editor.DispatchCommand(Command::MapAtari);
         s.map.PopupCellX = 37;
         s.map.PopupCellY = 3;
-        editor->DispatchCommand(Command::TypeTextHere);
-        Press(editor->mapWindow(),
+        editor.DispatchCommand(Command::TypeTextHere);
+        Press(editor.mapWindow(),
               {"H", "i", "space", "at", "BackSpace", "BackSpace", "Return", "A"});
         const auto typed = [&s] {
             return std::vector<int>{s.map.at(37, 3), s.map.at(38, 3), s.map.at(39, 3),
                                     s.map.at(40, 3), s.map.at(0, 4),  s.map.at(1, 4)};
         };
         QCOMPARE(typed(), (std::vector<int>{8, 9, 32, 43, 1, 5}));
-        QCOMPARE(SurfaceColour(editor->mapCanvas(), 16 + 15, 16 * 4), kCursorColour);
+        QCOMPARE(editor.mapCanvas().surface().colourAt(16 + 15, 16 * 4), kCursorColour);
 
-        Press(editor->mapWindow(), {"ctrl+c"});
+        Press(editor.mapWindow(), {"ctrl+c"});
         QVERIFY(PictureIn(Clipboard("image/png")) == MapPicture(s.map, s.charset, s.palette));
         QVERIFY(Clipboard("UTF8_STRING").startsWith("$00, $01, $02, $03, $04, $05, $06, $07, "));
 
-        Press(editor->mapWindow(), {"ctrl+z"});  // the typed run is one step
+        Press(editor.mapWindow(), {"ctrl+z"});  // the typed run is one step
         QCOMPARE(typed(), (std::vector<int>{40, 41, 42, 43, 4, 5}));
     }
 };

@@ -1,5 +1,5 @@
-// The random event sequences of the fuzz target, run with fixed seeds, and what the fuzzer
-// found, so that every build catches it again without the fuzzer.
+// The random event sequences of the fuzz target with fixed seeds, and what the fuzzer found, so
+// that every build looks again without the fuzzer.
 #include <QTest>
 #include <climits>
 #include <random>
@@ -9,34 +9,9 @@
 
 using namespace pixlore;
 
+Q_DECLARE_METATYPE(std::vector<pixlore::Event>)
+
 namespace {
-
-// What the fuzzer found, each as the shortest story that shows it.
-struct Finding {
-    const char* name;
-    std::vector<Event> events;
-};
-
-std::vector<Finding> Findings() {
-    using T = CanvasEventType;
-    return {
-        {"hover outline at the far end of the integers",
-         {CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX),
-          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN)}},
-        {"drag frame at the far end of the integers",
-         {CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
-          CanvasEvent(CharsetCanvas, T::MouseMove, INT_MIN, INT_MIN, kLeftButton)}},
-        {"popup menu at the far end of the integers",
-         {CanvasEvent(CharsetCanvas, T::RightClick, INT_MAX, INT_MAX),
-          CanvasEvent(CharsetCanvas, T::RightClick, INT_MIN, INT_MIN)}},
-        {"drop at the far end of the integers",
-         {CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MIN, INT_MIN),
-          CanvasEvent(CharsetCanvas, T::LeftButtonDown, 20, 20, kLeftButton),
-          CanvasEvent(CharsetCanvas, T::LeftButtonUp, INT_MAX, INT_MAX)}},
-    };
-}
 
 QByteArray Story(const fuzz::RunReport& report) {
     std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
@@ -51,25 +26,48 @@ class EventSequencesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void fixedSeeds() {
-        std::mt19937 random(20261206);
-        for (int run = 0; run < 24; ++run) {
-            std::vector<std::uint8_t> bytes(1500);
-            for (std::uint8_t& b : bytes)
-                b = static_cast<std::uint8_t>(random());
-            const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
-            QVERIFY2(report.failure.empty(), Story(report).constData());
-            QVERIFY(report.events > 0);
-        }
+    void cleanupTestCase() { fuzz::EndSession(); }
+
+    void sequences_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 24; ++seed)
+            QTest::newRow(std::to_string(seed).c_str()) << seed;
+    }
+    void sequences() {
+        QFETCH(int, seed);
+        std::mt19937 random(seed);
+        std::vector<std::uint8_t> bytes(1500);
+        for (std::uint8_t& b : bytes)
+            b = static_cast<std::uint8_t>(random());
+        const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
+        QVERIFY2(report.failure.empty(), Story(report).constData());
+        QVERIFY(report.events > 1);
     }
 
-    void fuzzFindings() {
-        for (const Finding& finding : Findings()) {
-            const fuzz::RunReport report = fuzz::RunEvents(finding.events);
-            QVERIFY2(report.failure.empty(),
-                     (std::string(finding.name) + ": " + Story(report).toStdString()).c_str());
-            QCOMPARE(report.events, int(finding.events.size()) + 1);  // and the start-up
-        }
+    // Each the shortest story that shows what the fuzzer found.
+    void findings_data() {
+        using T = CanvasEventType;
+        QTest::addColumn<std::vector<Event>>("events");
+        const auto at = [](T type, int x, int y, int buttons = 0) {
+            return CanvasEvent(CharsetCanvas, type, x, y, buttons);
+        };
+        QTest::newRow("hover outline at the ends of int")
+            << std::vector{at(T::MouseMove, INT_MAX, INT_MAX), at(T::MouseMove, INT_MIN, INT_MIN)};
+        QTest::newRow("drag frame at the ends of int")
+            << std::vector{at(T::LeftButtonDown, 20, 20, kLeftButton),
+                           at(T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
+                           at(T::MouseMove, INT_MIN, INT_MIN, kLeftButton)};
+        QTest::newRow("popup menu at the ends of int") << std::vector{
+            at(T::RightClick, INT_MAX, INT_MAX), at(T::RightClick, INT_MIN, INT_MIN)};
+        QTest::newRow("drop at the ends of int") << std::vector{
+            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MIN, INT_MIN),
+            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MAX, INT_MAX)};
+    }
+    void findings() {
+        QFETCH(std::vector<Event>, events);
+        const fuzz::RunReport report = fuzz::RunEvents(events);
+        QVERIFY2(report.failure.empty(), Story(report).constData());
+        QCOMPARE(report.events, static_cast<int>(events.size()) + 1);  // and the start-up
     }
 };
 

@@ -1,0 +1,147 @@
+// Files on disk: safe writing, whole reads and the recovery file.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include <zlib.h>
+
+#include "files/recovery_file.h"
+#include "files/safe_write.h"
+#include "files/whole_file.h"
+#include "support.h"
+
+namespace pixlore {
+namespace {
+
+using testing::Bytes;
+using testing::Pattern;
+using testing::ReadBytes;
+
+mode_t ModeOf(const std::string& name) {
+    struct stat st {};
+    stat(name.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// 7 when a write past a file size limit of 1000 bytes fails as it should.
+int WriteUnderSizeLimit(const std::string& name) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return SafeWrite(name, Pattern(3000, 3)) == WriteStatus::WriteFailed ? 7 : 1;
+}
+
+// The new bytes replace the old only when every write succeeded; a replaced file keeps its
+// permissions, a link is written through, and nothing but a regular file is ever replaced.
+TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
+    umask(022);
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "old.fnt", Pattern(4000, 1));
+    chmod((folder / "old.fnt").c_str(), 0640);
+    std::filesystem::create_directory(folder / "folder.fnt");
+    mkfifo((folder / "pipe.fnt").c_str(), 0600);
+    testing::WriteBytes(folder / "target.fnt", Pattern(5, 1));
+    std::filesystem::create_symlink(folder / "target.fnt", folder / "link.fnt");
+    const std::tuple<const char*, WriteStatus, mode_t> rows[] = {
+        {"old.fnt", WriteStatus::Written, 0640},
+        {"Шрифт été.fnt", WriteStatus::Written, 0644},
+        {"link.fnt", WriteStatus::Written, 0644},
+        {"folder.fnt", WriteStatus::NotRegular, 0},
+        {"pipe.fnt", WriteStatus::NotRegular, 0},
+        {"no folder/new.fnt", WriteStatus::CannotCreate, 0}};
+    for (auto [name, status, mode] : rows) {
+        EXPECT_EQ(SafeWrite(folder / name, Pattern(768, 2)), status) << name;
+        if (!mode) continue;
+        EXPECT_EQ(std::pair(ReadBytes(folder / name), ModeOf(folder / name)),
+                  std::pair(Pattern(768, 2), mode))
+            << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.fnt") &&
+                std::filesystem::is_fifo(folder / "pipe.fnt"));
+    // A write that fails half way leaves the old file and no temporary one.
+    EXPECT_EXIT(std::exit(WriteUnderSizeLimit(folder / "old.fnt")), ::testing::ExitedWithCode(7),
+                "");
+    EXPECT_EQ(ReadBytes(folder / "old.fnt"), Pattern(768, 2));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
+    if (geteuid() == 0) {  // only root may give a file to another owner; permissions do not stop it
+        for (auto [uid, gid] : {std::pair{65534u, 0u}, {0u, 65534u}}) {
+            chown((folder / "old.fnt").c_str(), uid, gid);
+            ASSERT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)), WriteStatus::Written);
+            struct stat st {};
+            stat((folder / "old.fnt").c_str(), &st);
+            EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid, gid));
+        }
+        return;
+    }
+    chmod((folder / "old.fnt").c_str(), 0444);
+    EXPECT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)), WriteStatus::CannotCreate);
+}
+
+TEST(ReadWholeFile, TakesRegularFilesOnly) {
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "small", Pattern(100, 1));
+    mkfifo((folder / "pipe").c_str(), 0600);
+    const std::pair<std::string, const char*> rows[] = {
+        {folder / "small", ""},
+        {folder / "missing", "there is no such file"},
+        {folder.path(), "it is a folder"},
+        {folder / "pipe", "it is not a regular file"},
+        {"/dev/null", "it is not a regular file"}};
+    for (const auto& [name, reason] : rows)
+        EXPECT_EQ(ReadWholeFile(name, 100).reason, reason) << name;
+    EXPECT_EQ(*ReadWholeFile(folder / "small", 100).value, Pattern(100, 1));
+    EXPECT_EQ(ReadWholeFile(folder / "small", 99).reason,
+              "it is far too large for a charset or a map");
+    // Attributes under /sys claim 4096 bytes and hold a few: the file seems to shrink.
+    const std::string shrinking = "/sys/kernel/profiling";
+    if (!std::filesystem::exists(shrinking) ||
+        std::filesystem::file_size(shrinking) == ReadBytes(shrinking).size())
+        return;
+    EXPECT_EQ(ReadWholeFile(shrinking, 4096).reason, "it could not be read whole");
+}
+
+// A session comes back whole; a file that is not whole, not ours or of a newer version is
+// refused with its reason.
+TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
+    Session sample;
+    sample.charset.front() = 0x81, sample.charset.back() = 0x7E;
+    sample.cells.front() = 255, sample.cells[CharMap::kColumns] = 1, sample.cells.back() = 130;
+    sample.palette = {0x123456, 0xFEDCBA}, sample.MapWidth = 80, sample.MapHeight = 50;
+    sample.CurrentChar = 200, sample.BeginRange = 17, sample.EndRange = 250;
+    sample.RangeEnabled = true, sample.DragSwap = false;
+    const std::size_t whole = kRecoveryFileBytes, sizes = 10 + kCharsetBytes + 8, none = 0;
+    const std::string damaged = "the file is damaged", cut = "the file is cut short";
+    // Byte at (none: 0, the magic's first) set to value; resealed: the checksum made to fit.
+    struct Row {
+        const char* name;
+        std::size_t size, at;
+        std::uint8_t value;
+        bool reseal;
+        std::string reason;
+    } rows[] = {
+        {"whole", whole, none, 'P', false, ""},
+        {"a glyph byte changed", whole, 700, 0x5A, false, damaged},
+        {"cut by one byte", whole - 1, none, 'P', false, cut},
+        {"cut in the magic", 5, none, 'P', false, cut},
+        {"foreign", whole, none, 'G', true, "it is not a recovery file of pixlore"},
+        {"newer version", whole, 8, 2, true, "it was written by a newer version of pixlore"},
+        {"map 0 wide", whole, sizes, 0, true, damaged},
+        {"a cell of 256", whole, sizes + 7, 1, true, damaged},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::vector<std::uint8_t> b = EncodeSession(sample);
+        b[r.at] = r.value;
+        const uLong crc = crc32(0, b.data(), static_cast<uInt>(whole - 4));
+        for (int i = 0; r.reseal && i < 4; ++i)
+            b[whole - 4 + i] = static_cast<std::uint8_t>(crc >> (8 * i));
+        b.resize(r.size);
+        const Decoded<Session> decoded = DecodeSession(b.data(), b.size());
+        EXPECT_EQ(decoded.reason, r.reason);
+        EXPECT_TRUE(!decoded.ok() || *decoded.value == sample);
+    }
+}
+
+}  // namespace
+}  // namespace pixlore

@@ -1,0 +1,162 @@
+// What the import reads: PC screen fonts and BMP or PNG pictures of a charset, each taken
+// whole or refused with a reason.
+#include <zlib.h>
+
+#include "formats/picture_import.h"
+#include "formats/psf.h"
+#include "support.h"
+#include "views/charset_view.h"
+
+namespace pixlore {
+namespace {
+
+using testing::Bytes;
+using testing::ReadBytes;
+
+Bytes Gzip(const Bytes& raw) {
+    Bytes out(compressBound(raw.size()) + 32);
+    z_stream zs{};
+    deflateInit2(&zs, 1, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    zs.next_in = const_cast<Bytef*>(raw.data()), zs.avail_in = static_cast<uInt>(raw.size());
+    zs.next_out = out.data(), zs.avail_out = static_cast<uInt>(out.size());
+    deflate(&zs, Z_FINISH);
+    out.resize(zs.total_out);
+    deflateEnd(&zs);
+    return out;
+}
+
+// A PSF1 font: mode, glyph height and glyph bytes; or, with a header of 7 numbers (version,
+// header size, flags, glyph count, bytes a glyph, height, width), a PSF2 font.
+Bytes Psf(std::vector<std::uint32_t> header, int glyphBytes) {
+    Bytes b = header.size() == 2 ? Bytes{0x36, 0x04} : Bytes{0x72, 0xB5, 0x4A, 0x86};
+    for (std::uint32_t v : header)
+        for (std::size_t i = 0; i < (header.size() == 2 ? 1 : 4); ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    b.resize(std::max<std::size_t>(b.size(), header.size() == 7 ? header[1] : 0), 0xEE);
+    for (int i = 0; i < glyphBytes; ++i)
+        b.push_back(static_cast<std::uint8_t>(i * 13));
+    return b;
+}
+
+TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
+    Bytes table = Psf({0x02, 8}, 2048), cut = Gzip(Psf({0, 8}, 2048)), bomb = Psf({0, 8}, 2048);
+    table.insert(table.end(), {0x41, 0x00, 0xFF, 0xFF});  // a Unicode table, not needed
+    cut.resize(cut.size() / 2);
+    bomb.resize(17u << 20);
+    const std::tuple<Bytes, int, std::size_t> fonts[] = {// a font, its glyphs, where they start
+                                                         {Psf({0, 8}, 2048), 256, 4},
+                                                         {Psf({1, 8}, 4096), 512, 4},
+                                                         {table, 256, 4},
+                                                         {Psf({0, 32, 0, 3, 8, 8, 8}, 24), 3, 32},
+                                                         {Psf({0, 40, 1, 3, 8, 8, 8}, 24), 3, 40}};
+    for (const auto& [font, glyphs, at] : fonts)
+        for (const Bytes& file : {font, Gzip(font)}) {
+            const auto read = DecodePsf(file);
+            ASSERT_TRUE(read.ok()) << read.reason;
+            EXPECT_EQ(read.value->glyphCount, glyphs);
+            EXPECT_EQ(read.value->glyphs, Bytes(font.begin() + at, font.begin() + at + 8 * glyphs));
+        }
+    const std::string only = "; only fonts of 8 x 8 pixels can be read";
+    const std::pair<Bytes, std::string> refused[] = {
+        {{}, "it is not a PSF font"},
+        {Gzip({'h', 'i'}), "it is not a PSF font"},
+        {Psf({0, 16}, 4096), "its glyphs are 8 x 16 pixels" + only},
+        {Psf({0, 32, 0, 3, 16, 16, 8}, 48), "its glyphs are 8 x 16 pixels" + only},
+        {Psf({0, 32, 0, 3, 16, 8, 9}, 48), "its glyphs are 9 x 8 pixels" + only},
+        {Psf({0x10, 8}, 2048), "its header is damaged"},
+        {Psf({1, 32, 0, 3, 8, 8, 8}, 24), "its header is damaged"},
+        {Psf({0, 32, 0, 3, 9, 8, 8}, 24), "its header is damaged"},
+        {Psf({0, 32, 0, 0, 8, 8, 8}, 0), "its header is damaged"},
+        {Psf({0, 20, 0, 3, 8, 8, 8}, 24), "its header is damaged"},
+        {{0x36, 0x04, 0x00}, "its header is cut short"},
+        {{0x72, 0xB5, 0x4A, 0x86, 0, 0}, "its header is cut short"},
+        {Psf({0, 8}, 2047),
+         "the font is cut short: its 256 glyphs need 2048 bytes and the file has 2047"},
+        {Psf({1, 8}, 2048),
+         "the font is cut short: its 512 glyphs need 4096 bytes and the file has 2048"},
+        {Psf({0, 32, 0, 1 << 30, 8, 8, 8}, 24),
+         "the font is cut short: its 1073741824 glyphs need 8589934592 bytes and the file has 24"},
+        {cut, "its gzip data is damaged or cut short"},
+        {Gzip(bomb), "it unpacks to more than any font holds"}};
+    for (const auto& [file, reason] : refused)
+        EXPECT_EQ(DecodePsf(file).reason, reason) << file.size();
+    Bytes ours = {0x36, 0x04, 0, 8}, glyphs = testing::Pattern(2048, 3);
+    ours.insert(ours.end(), glyphs.begin(), glyphs.end());
+    EXPECT_EQ(EncodePsf1(testing::CharsetOf(glyphs)), ours);
+}
+
+Bytes Picture(const char* name) {
+    return ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name));
+}
+
+// Small pictures written by an independent script (tests/data/pictures/make_pictures.py):
+// pixel (x, y) of each 13 x 7 picture has colour (3 * x + y) % n of its list.
+TEST(PictureDecode, EveryLayoutGivesThePattern) {
+    const std::vector<Colour> colours[] = {
+        {kBlack, kWhite, 0x0000FF, 0xFFFF00}, {kBlack, kWhite},
+        {kBlack, 0x646464, 0xC8C8C8, kWhite}, {kBlack, 0x555555, 0xAAAAAA, kWhite},
+        {kBlack, 0x111111, 0x222222, kWhite}, {kBlack, kWhite, 0x0000FF, kBlack}};
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {
+        {"bmp1.bmp", 1}, {"bmp4.bmp", 0}, {"bmp8.bmp", 0}, {"bmp16.bmp", 0}, {"bmp16-565.bmp", 0},
+        {"bmp24.bmp", 0}, {"bmp24-topdown.bmp", 0}, {"bmp32.bmp", 0}, {"bmp32-bitfields.bmp", 0},
+        {"gray1.png", 1}, {"gray2.png", 3}, {"gray4.png", 4}, {"gray8.png", 2}, {"gray16.png", 2},
+        {"rgb8.png", 0}, {"rgb16.png", 0}, {"palette1.png", 1}, {"palette2.png", 0},
+        {"palette4.png", 0}, {"palette8.png", 0}, {"grayalpha8.png", 2}, {"grayalpha16.png", 2},
+        {"rgba8.png", 0}, {"rgba16.png", 0}, {"rgb8-sub.png", 0}, {"rgb8-up.png", 0},
+        {"rgb8-average.png", 0}, {"rgb8-paeth.png", 0}, {"rgb8-interlaced.png", 0},
+        {"palette2-interlaced.png", 0}};
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const std::vector<Colour>& list = colours[rows[i].second];
+        Image expected(13, 7);
+        for (int p = 0; p < 13 * 7; ++p)
+            SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
+        const auto picture = DecodePicture(Picture(rows[i].first));
+        EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
+            << rows[i].first << " " << picture.reason;
+    }
+}
+
+// A picture of 128 or 256 pixels a side in the current colours gives its charset back, even
+// when ink is most common; in other colours the most common colour is paper, a tie going to
+// the colour met first.
+TEST(PictureImport, CharsetFromPicture) {
+    const Palette c64{0xB55E6C, 0x79283C}, other{0x1EC80A, 0x5A005A};
+    const Charset numbered = testing::CharsetOf(testing::Pattern(2048, 7));
+    Charset sparse{}, dense;
+    GlyphAt(sparse, 65)[0] = 0x81;
+    GlyphAt(sparse, 255)[7] = 0x01;
+    std::transform(sparse.begin(), sparse.end(), dense.begin(), [](auto b) { return ~b; });
+    const std::tuple<Charset, Palette, Palette, Charset> rows[] = {
+        {numbered, c64, c64, numbered},
+        {dense, {}, {}, dense},
+        {Charset{}, c64, c64, Charset{}},
+        {dense, {kBlack, kWhite}, {kBlack, kWhite}, dense},
+        {sparse, other, {}, sparse},
+        {dense, other, {}, sparse},
+        {sparse, {kWhite, 0x030201}, {}, sparse}};
+    for (const auto& [charset, drawn, current, read] : rows)
+        for (int scale : {1, 2}) {
+            Image big(256, 256), picture(128 * scale, 128 * scale);
+            RenderCharsetImage(big, charset, drawn);
+            for (int i = 0; i < 128 * scale * 128 * scale; ++i)
+                picture.data()[i] =
+                    big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
+            EXPECT_EQ(CharsetFromPicture(picture, current).value.value(), read)
+                << scale << " " << std::hex << drawn.InkColor;
+        }
+    for (int redColumns : {64, 65}) {
+        Image tie(128, 128, 0x050505);
+        FillRect(tie, 128 - redColumns, 0, redColumns, 128, 0x0000FF);
+        EXPECT_EQ(GlyphAt(CharsetFromPicture(tie, {}).value.value(), 0)[0],
+                  redColumns == 64 ? 0 : 0xFF);
+    }
+    for (auto [w, h] : {std::pair{256, 128}, {255, 255}, {512, 512}, {128, 256}})
+        EXPECT_EQ(CharsetFromPicture(Image(w, h), {}).reason,
+                  "the picture is " + std::to_string(w) + " x " + std::to_string(h) +
+                      " pixels; a charset picture is 256 x 256 or 128 x 128");
+}
+
+}  // namespace
+}  // namespace pixlore

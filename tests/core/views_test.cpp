@@ -1,0 +1,125 @@
+// The three views against literal renders: the charset grid with its cursor and mouse frames,
+// the enlarged glyph, the map.
+#include <random>
+
+#include "support.h"
+#include "views/charset_view.h"
+#include "views/glyph_view.h"
+#include "views/map_view.h"
+
+namespace pixlore {
+namespace {
+
+using testing::Same;
+Charset RandomCharset(std::mt19937& random) {
+    Charset charset;
+    for (auto& byte : charset)
+        byte = static_cast<std::uint8_t>(random());
+    return charset;
+}
+
+// The charset picture with the cursor's checkerboard on the current cell: dx + dy odd.
+Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
+    Image image(256, 256);
+    testing::DrawCells(image, 16, 16, charset, palette, [](int x, int y) { return 16 * y + x; });
+    for (int i = 0; i < 256; ++i)
+        if ((i % 16 + i / 16) % 2)
+            SetPixel(image, current % 16 * 16 + i % 16, current / 16 * 16 + i / 16, kCursorColour);
+    return image;
+}
+
+void Frame(Image& image, int cellX, int cellY, Colour colour) {
+    OutlineRect(image, 16 * cellX, 16 * cellY, 16, 16, colour);
+}
+
+// The grid; the cursor; the hover frame round the cell under the pointer; and while dragging,
+// the dragged cell hanging from the pointer itself, under a frame round the cell below.
+TEST(CharsetView, PictureCursorHoverAndDrag) {
+    std::mt19937 random(11);
+    const Charset charset = RandomCharset(random);
+    const Palette palette{0x336699, 0xCC0011};
+    Image picture(256, 256, kWhite), plain(256, 256);
+    RenderCharsetImage(picture, charset, palette);
+    testing::DrawCells(plain, 16, 16, charset, palette, [](int x, int y) { return 16 * y + x; });
+    ASSERT_TRUE(Same(picture, plain));
+    const Selection selection{37, 5, 2};
+    const int pointers[][4] = {{17, 40, 1, 2},    {255, 255, 15, 15}, {-15, -15, 0, 0},
+                               {85, 37, 5, 2},    {-16, 5, -1, 0},    {256, 10, 16, 0},
+                               {-40, -40, -2, -2}};
+    for (auto [x, y, cellX, cellY] : pointers) {
+        Image surface(256, 256, kWhite), expected = CharsetCanvas(charset, palette, 37);
+        ComposeCharsetCanvas(surface, picture, selection);
+        EXPECT_TRUE(Same(surface, expected));
+        ShowCharsetHover(surface, picture, selection, x, y);
+        Frame(expected, cellX, cellY, kHoverColour);
+        EXPECT_TRUE(Same(surface, expected)) << x << "," << y;
+        for (int source : {0, 200, 255}) {
+            ShowDragPreview(surface, picture, selection, {1, source, 0}, x, y);
+            expected = CharsetCanvas(charset, palette, 37);
+            DrawImage(expected, CopyRect(plain, source % 16 * 16, source / 16 * 16, 16, 16), x, y);
+            Frame(expected, cellX, cellY, kDropTargetColour);
+            EXPECT_TRUE(Same(surface, expected)) << x << "," << y << " from " << source;
+        }
+    }
+}
+
+// Dotted lines along x, y = 0, 16, ..., 112, white on even and black on odd coordinates, over
+// 15 x 15 squares of ink or paper with a paper line right of and below each.
+TEST(GlyphView, EnlargedGlyphAndItsData) {
+    const std::array<std::uint8_t, 8> glyphs[] = {
+        {}, {255, 255, 255, 255, 255, 255, 255, 255}, {128, 192, 96, 49, 2, 0, 15, 1}};
+    for (const auto& glyph : glyphs)
+        for (const Palette palette : {Palette{}, Palette{0x336699, 0xCC0011}}) {
+            Image surface(128, 128, 0x123456), expected(128, 128);
+            RenderGlyphImage(surface, glyph.data(), palette);
+            for (int i = 0; i < 128 * 128; ++i) {
+                const int x = i % 128, y = i / 128;
+                const bool ink = x % 16 < 15 && y % 16 < 15 && glyph[y / 16] & (0x80 >> (x / 16));
+                Colour c = ink ? palette.InkColor : palette.PaperColor;
+                if (x % 16 == 0) c = y % 2 ? kBlack : kWhite;
+                if (y % 16 == 0) c = x % 2 ? kBlack : kWhite;
+                SetPixel(expected, x, y, c);
+            }
+            EXPECT_TRUE(Same(surface, expected)) << +glyph[0] << " ink " << palette.InkColor;
+        }
+    EXPECT_EQ(GlyphDataText(glyphs[2].data()), "128,192,96,49,2,0,15,1");
+}
+
+// The active area cell by cell, whatever lies beyond it left as it was; the pointer hovers
+// over the active area and the spare column and row.
+TEST(MapView, CellsHoverAndTitle) {
+    std::mt19937 random(31);
+    Image noise(kMapCanvasWidth, kMapCanvasHeight);
+    for (int i = 0; i < 1280 * 800; ++i)
+        noise.data()[i] = 0xFF000000 | static_cast<Pixel>(random());
+    for (auto [width, height] : {std::pair{40, 24}, {80, 50}, {1, 1}, {17, 33}}) {
+        CharMap map;
+        for (auto& cell : map.cells)
+            cell = static_cast<std::int32_t>(random() & 0xFF);
+        SetMapSize(map, width, height);
+        const Charset charset = RandomCharset(random);
+        const Palette palette{0x336699, 0xCC0011};
+        Image surface = noise, expected = noise;
+        RenderCharMapImage(surface, map, charset, palette);
+        testing::DrawCells(expected, width, height, charset, palette,
+                           [&](int x, int y) { return map.at(x, y); });
+        EXPECT_TRUE(Same(surface, expected)) << width << " x " << height;
+    }
+    CharMap map;
+    InitCharMap(map);
+    SetMapSize(map, 32, 24);
+    const int rows[][4] = {{0, 0, 0, 0},      {47, 20, 2, 1},    {527, 399, 32, 24},
+                           {528, 100, -1, 0}, {100, 400, -1, 0}, {-15, -1, 0, 0},
+                           {-16, 5, -1, 0},   {5, -16, -1, 0}};
+    for (auto [x, y, cellX, cellY] : rows)
+        EXPECT_EQ(MapHoverCell(map, x, y).value_or(Cell{-1, 0}), (Cell{cellX, cellY}))
+            << x << "," << y;
+    EXPECT_EQ(MapHoverTitle(map, {32, 24}), "Character map (32,24):56");
+    Image surface(48, 32, kWhite), expected = surface;
+    DrawMapHoverOutline(surface, {2, 1});
+    Frame(expected, 2, 1, kMapHoverColour);
+    EXPECT_TRUE(Same(surface, expected));
+}
+
+}  // namespace
+}  // namespace pixlore
