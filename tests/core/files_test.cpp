@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include "files/recovery_file.h"
+#include "files/recovery_writer.h"
 #include "files/safe_write.h"
 #include "files/whole_file.h"
 #include "support.h"
@@ -141,6 +142,39 @@ TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
         EXPECT_EQ(decoded.reason, r.reason);
         EXPECT_TRUE(!decoded.ok() || *decoded.value == sample);
     }
+}
+
+// In a child: a disk that takes nothing more leaves the file written before whole, and the
+// newest session is written once the disk takes it again. 7 when all that held.
+int WriterOutlivesAFullDisk(const std::string& folder) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    auto store = std::make_shared<RecoveryStore>(folder);
+    RecoveryWriter writer(store, {std::chrono::milliseconds(10), std::chrono::milliseconds(50)});
+    const auto kept = [&] { return ReadBytes(store->file()); };
+    const auto waitFor = [&](const Session& s) {
+        for (int i = 0; i < 200 && kept() != EncodeSession(s); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return kept() == EncodeSession(s);
+    };
+    Session first, second;
+    second.CurrentChar = 65;
+    writer.update(first);
+    if (!waitFor(first)) return 1;
+    rlimit normal{};
+    getrlimit(RLIMIT_FSIZE, &normal);
+    const rlimit small{4096, normal.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    writer.update(second);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const bool whole = kept() == EncodeSession(first);
+    setrlimit(RLIMIT_FSIZE, &normal);
+    return whole ? (waitFor(second) ? 7 : 3) : 2;
+}
+
+TEST(RecoveryWriter, AFullDiskKeepsTheOldFileAndIsTriedAgain) {
+    testing::TempFolder folder;
+    EXPECT_EXIT(std::exit(WriterOutlivesAFullDisk(folder.path())), ::testing::ExitedWithCode(7),
+                "");
 }
 
 }  // namespace
