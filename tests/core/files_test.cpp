@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include "files/recovery_file.h"
+#include "files/recovery_store.h"
 #include "files/recovery_writer.h"
 #include "files/safe_write.h"
 #include "files/whole_file.h"
@@ -142,6 +143,27 @@ TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
         EXPECT_EQ(decoded.reason, r.reason);
         EXPECT_TRUE(!decoded.ok() || *decoded.value == sample);
     }
+}
+
+// Each editor keeps a file of its own; the one to recover is the newest of an editor that has
+// ended, never one that still runs.
+TEST(RecoveryStore, OffersTheNewestFileOfAnEndedEditor) {
+    testing::TempFolder folder;
+    const std::string at = folder / "state/pixlore";
+    std::string older, newer;
+    for (std::string* name : {&older, &newer}) {
+        RecoveryStore ended(at);
+        ASSERT_EQ(ended.write({1}), WriteStatus::Written);
+        *name = ended.file();
+    }
+    RecoveryStore running(at), asking(at);
+    ASSERT_EQ(running.write({2}), WriteStatus::Written);
+    EXPECT_NE(older, newer);
+    EXPECT_EQ(asking.newestEnded(), newer);
+    EXPECT_EQ(ReadBytes(running.file()), Bytes{2});
+    EXPECT_EQ(RecoveryFolder("/x", "/h") + "|" + RecoveryFolder("x", "/h") + "|" +
+                  RecoveryFolder(nullptr, "h"),
+              "/x/pixlore|/h/.local/state/pixlore|");
 }
 
 // In a child: a disk that takes nothing more leaves the file written before whole, and the
