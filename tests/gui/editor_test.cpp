@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "app/editor.h"
@@ -314,6 +315,17 @@ class Scene {
         if (kind == "scroll")
             out = Format("%d %d", editor->mapScrollArea().horizontalScrollBar()->isVisible(),
                          editor->mapScrollArea().verticalScrollBar()->isVisible());
+        if (kind == "lines") {  // the data field's lines break only after a comma, none cut off
+            QPlainTextEdit& field = editor->glyphDataField();
+            field.grab();
+            const QTextLayout* layout = field.document()->firstBlock().layout();
+            out = layout->lineCount() > 1 ? "wrapped" : "one line";
+            for (int i = 0; i + 1 < layout->lineCount(); ++i)
+                if (field.toPlainText()[layout->lineAt(i).textStart() +
+                                        layout->lineAt(i).textLength() - 1] != ',')
+                    out += Format(", line %d breaks in a number", i);
+            if (field.verticalScrollBar()->maximum() > 0) out += ", cut off";
+        }
         if (kind == "cursor")
             out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
         for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)
@@ -637,6 +649,8 @@ void EditorTest::editor_data() {
     row("Char > Map > C64 40x25", "map: 40x25 shown 640x400; scroll: 1 1");
     row("Char > Map > PC 80x50; resize 1320 600", "scroll: 0 1");
     // Undo and Redo are greyed when there is nothing to undo or redo.
+    row("Char > Invert", "glyph 65: 7F3F9FCEFDFFF0FE; lines: wrapped");
+    row("Char > Clear character; Char > Invert", "glyph 65: FFFFFFFFFFFFFFFF; lines: wrapped");
     row("", "greyed: Undo Redo");
     row("Char > Invert; Edit > Undo", "greyed: Undo");
     // Exports and imports of the new formats.
