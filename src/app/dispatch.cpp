@@ -67,10 +67,7 @@ void Editor::dispatch(const Event& event) {
     const bool stroke = IsPaintStroke(event);
     if (!stroke) recordChange();
     handle(event);
-    if (stroke)
-        strokeOpen_ = true;
-    else
-        recordChange();
+    if (!stroke) recordChange();
     updateHistoryItems();
     if (!quitting_) noteSessionChange();
 }

@@ -64,7 +64,6 @@ void Editor::start() {
     // The history starts from the work as start-up left it, the command-line file included.
     history_ = History{};
     committed_ = document();
-    strokeOpen_ = false;
     updateHistoryItems();
 }
 
@@ -118,7 +117,6 @@ void Editor::reset() {
     startRecovery();
     history_ = History{};
     committed_ = document();
-    strokeOpen_ = false;
     updateHistoryItems();
 }
 

@@ -180,7 +180,6 @@ class Editor {
     bool quitting_ = false;
     History history_;
     Document committed_;  // the work as the history last recorded it
-    bool strokeOpen_ = false;
     bool mapPickPress_ = false;  // the left button went down on the map to pick, not to paint
     // Characters typed one after another are one step: the event being handled typed one,
     // and the last step recorded is such a run that may still grow.

@@ -22,7 +22,6 @@ void Editor::restore(const Document& d) {
 }
 
 void Editor::recordChange() {
-    strokeOpen_ = false;
     const bool typed = std::exchange(typedNow_, false);
     // Most events change nothing; comparing in place spares a copy of the work on each.
     if (state_.charset == committed_.charset && state_.palette == committed_.palette &&
