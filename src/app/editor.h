@@ -179,7 +179,7 @@ class Editor {
     EditorState state_;
     bool quitting_ = false;
     History history_;
-    Document committed_;  // the work as the history last recorded it
+    Document committed_;         // the work as the history last recorded it
     bool mapPickPress_ = false;  // the left button went down on the map to pick, not to paint
     // Characters typed one after another are one step: the event being handled typed one,
     // and the last step recorded is such a run that may still grow.
