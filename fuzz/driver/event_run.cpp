@@ -303,7 +303,9 @@ class Scratch {
         // Saved to, the folder's name without its slash would name a file beside it.
         if (kind == 6) return in.below(2) && !save ? folder : folder + "/";
         const std::string name = folder + "/f" + std::to_string(made_.size());
-        if (kind == 7) std::filesystem::create_directory(name + ".fnt");
+        // A folder where a file is wanted; a save may already have made a file of that name.
+        std::error_code taken;
+        if (kind == 7) std::filesystem::create_directory(name + ".fnt", taken);
         if (kind == 7) return name + ".fnt";
         if (kind == 8) return folder + "/missing/f";
         if (kind == 9) return made_.emplace_back(name + ".map");
