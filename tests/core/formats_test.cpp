@@ -1,9 +1,8 @@
 // What the import reads: PC screen fonts and BMP or PNG pictures of a charset, each taken
 // whole or refused with a reason.
-#include <zlib.h>
-
 #include "formats/picture_import.h"
 #include "formats/psf.h"
+#include "fuzz/model/exchange_model.h"
 #include "support.h"
 #include "views/charset_view.h"
 
@@ -14,15 +13,7 @@ using testing::Bytes;
 using testing::ReadBytes;
 
 Bytes Gzip(const Bytes& raw) {
-    Bytes out(compressBound(raw.size()) + 32);
-    z_stream zs{};
-    deflateInit2(&zs, 1, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    zs.next_in = const_cast<Bytef*>(raw.data()), zs.avail_in = static_cast<uInt>(raw.size());
-    zs.next_out = out.data(), zs.avail_out = static_cast<uInt>(out.size());
-    deflate(&zs, Z_FINISH);
-    out.resize(zs.total_out);
-    deflateEnd(&zs);
-    return out;
+    return model::Gzip(raw, 1);
 }
 
 // A PSF1 font: mode, glyph height and glyph bytes; or, with a header of 7 numbers (version,
