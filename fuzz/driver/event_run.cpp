@@ -439,26 +439,22 @@ class EventRun {
   public:
     EventRun(const std::uint8_t* data, std::size_t size) : in_{data, size} {}
 
-    RunReport run(const std::vector<Event>* events) {
+    RunReport run() {
         s_.dialogs = FakeDialogs{};
         s_.quits = 0;
-        if (!events)
-            s_.dialogs.next = [this](bool save) {
-                Dialogs::FileChoice choice;
-                if (in_.below(6) == 0) return choice;
-                choice.name = s_.scratch.pick(in_, save);
-                choice.filterIndex =
-                    in_.below(8) ? in_.below(2) : static_cast<std::int8_t>(in_.byte());
-                return choice;
-            };
+        s_.dialogs.next = [this](bool save) {
+            Dialogs::FileChoice choice;
+            if (in_.below(6) == 0) return choice;
+            choice.name = s_.scratch.pick(in_, save);
+            choice.filterIndex = in_.below(8) ? in_.below(2) : static_cast<std::int8_t>(in_.byte());
+            return choice;
+        };
         Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
         expected_.surfaces = {editor().charsetCanvas().surface().data(),
                               editor().glyphCanvas().surface().data(),
                               editor().mapCanvas().surface().data()};
         check(Snapshot(editor(), s_.dialogs), Event{}, "start-up");
-        for (std::size_t i = 0; events && i < events->size(); ++i)
-            send((*events)[i]);
-        while (!events && !done() && !in_.empty())
+        while (!done() && !in_.empty())
             step();
         // Whatever an event drew where no later check looked is found here.
         if (report_.failure.empty()) report_.failure = CheckViews(editor(), feedback_, kAllViews);
@@ -620,11 +616,7 @@ class EventRun {
 
 RunReport RunEventBytes(const std::uint8_t* data, std::size_t size) {
     static const std::uint8_t kNothing = 0;
-    return EventRun(data ? data : &kNothing, size).run(nullptr);
-}
-
-RunReport RunEvents(const std::vector<Event>& events) {
-    return EventRun(nullptr, 0).run(&events);
+    return EventRun(data ? data : &kNothing, size).run();
 }
 
 void EndSession() {

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/events.h"
-
 namespace pixlore::fuzz {
 
 struct RunReport {
@@ -21,11 +19,7 @@ struct RunReport {
 // the first failure, after a quit, or after a bounded number of events.
 RunReport RunEventBytes(const std::uint8_t* data, std::size_t size);
 
-// The same for given events: what the fuzzer found, kept as regression tests. File dialogs
-// are cancelled and popup menus dismissed.
-RunReport RunEvents(const std::vector<Event>& events);
-
-// Both run one editor, made at the first run and reset for every other; this ends it while
+// Runs share one editor, made at the first run and reset for every other; this ends it while
 // the QApplication still exists.
 void EndSession();
 

@@ -66,18 +66,11 @@ TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
                 "");
     EXPECT_EQ(ReadBytes(folder / "old.fnt"), Pattern(768, 2));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
-    if (geteuid() == 0) {  // only root may give a file to another owner; permissions do not stop it
-        for (auto [uid, gid] : {std::pair{65534u, 0u}, {0u, 65534u}}) {
-            chown((folder / "old.fnt").c_str(), uid, gid);
-            ASSERT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)), WriteStatus::Written);
-            struct stat st {};
-            stat((folder / "old.fnt").c_str(), &st);
-            EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid, gid));
-        }
-        return;
-    }
+    // A file the user may not write stays as it is (root may write any).
     chmod((folder / "old.fnt").c_str(), 0444);
-    EXPECT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)), WriteStatus::CannotCreate);
+    if (geteuid() != 0) {
+        EXPECT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)), WriteStatus::CannotCreate);
+    }
 }
 
 TEST(ReadWholeFile, TakesRegularFilesOnly) {
@@ -95,12 +88,6 @@ TEST(ReadWholeFile, TakesRegularFilesOnly) {
     EXPECT_EQ(*ReadWholeFile(folder / "small", 100).value, Pattern(100, 1));
     EXPECT_EQ(ReadWholeFile(folder / "small", 99).reason,
               "it is far too large for a charset or a map");
-    // Attributes under /sys claim 4096 bytes and hold a few: the file seems to shrink.
-    const std::string shrinking = "/sys/kernel/profiling";
-    if (!std::filesystem::exists(shrinking) ||
-        std::filesystem::file_size(shrinking) == ReadBytes(shrinking).size())
-        return;
-    EXPECT_EQ(ReadWholeFile(shrinking, 4096).reason, "it could not be read whole");
 }
 
 // A session comes back whole; a file that is not whole, not ours or of a newer version is

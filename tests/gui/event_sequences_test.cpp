@@ -1,15 +1,14 @@
-// The random event sequences of the fuzz target with fixed seeds, and what the fuzzer found, so
-// that every build looks again without the fuzzer.
+// The random event sequences of the fuzz target with fixed seeds, and the inputs kept from its
+// runs (fuzz/corpus/editor_events/regression-*), so that every build looks again without the
+// fuzzer.
 #include <QTest>
-#include <climits>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
-#include "app/ids.h"
 #include "fuzz/driver/event_run.h"
 
 using namespace pixlore;
-
-Q_DECLARE_METATYPE(std::vector<pixlore::Event>)
 
 namespace {
 
@@ -29,45 +28,27 @@ class EventSequencesTest : public QObject {
     void cleanupTestCase() { fuzz::EndSession(); }
 
     void sequences_data() {
-        QTest::addColumn<int>("seed");
-        for (int seed = 1; seed <= 24; ++seed)
-            QTest::newRow(std::to_string(seed).c_str()) << seed;
+        QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+        for (int seed = 1; seed <= 24; ++seed) {
+            std::mt19937 random(seed);
+            std::vector<std::uint8_t> bytes(1500);
+            for (std::uint8_t& b : bytes)
+                b = static_cast<std::uint8_t>(random());
+            QTest::newRow(("seed " + std::to_string(seed)).c_str()) << bytes;
+        }
+        for (const auto& kept :
+             std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/editor_events"))
+            if (kept.path().filename().string().starts_with("regression-")) {
+                std::ifstream in(kept.path(), std::ios::binary);
+                QTest::newRow(kept.path().filename().c_str())
+                    << std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+            }
     }
     void sequences() {
-        QFETCH(int, seed);
-        std::mt19937 random(seed);
-        std::vector<std::uint8_t> bytes(1500);
-        for (std::uint8_t& b : bytes)
-            b = static_cast<std::uint8_t>(random());
+        QFETCH(std::vector<std::uint8_t>, bytes);
         const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
         QVERIFY2(report.failure.empty(), Story(report).constData());
         QVERIFY(report.events > 1);
-    }
-
-    // Each the shortest story that shows what the fuzzer found.
-    void findings_data() {
-        using T = CanvasEventType;
-        QTest::addColumn<std::vector<Event>>("events");
-        const auto at = [](T type, int x, int y, int buttons = 0) {
-            return CanvasEvent(CharsetCanvas, type, x, y, buttons);
-        };
-        QTest::newRow("hover outline at the ends of int")
-            << std::vector{at(T::MouseMove, INT_MAX, INT_MAX), at(T::MouseMove, INT_MIN, INT_MIN)};
-        QTest::newRow("drag frame at the ends of int")
-            << std::vector{at(T::LeftButtonDown, 20, 20, kLeftButton),
-                           at(T::MouseMove, INT_MAX, INT_MAX, kLeftButton),
-                           at(T::MouseMove, INT_MIN, INT_MIN, kLeftButton)};
-        QTest::newRow("popup menu at the ends of int") << std::vector{
-            at(T::RightClick, INT_MAX, INT_MAX), at(T::RightClick, INT_MIN, INT_MIN)};
-        QTest::newRow("drop at the ends of int") << std::vector{
-            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MIN, INT_MIN),
-            at(T::LeftButtonDown, 20, 20, kLeftButton), at(T::LeftButtonUp, INT_MAX, INT_MAX)};
-    }
-    void findings() {
-        QFETCH(std::vector<Event>, events);
-        const fuzz::RunReport report = fuzz::RunEvents(events);
-        QVERIFY2(report.failure.empty(), Story(report).constData());
-        QCOMPARE(report.events, static_cast<int>(events.size()) + 1);  // and the start-up
     }
 };
 
