@@ -58,6 +58,7 @@ TEST(Convert, CommandLines) {
     testing::WriteBytes(folder / "zx.fnt", zx);
     testing::WriteBytes(folder / "screen.map", cells);
     testing::WriteBytes(folder / "a.prg", EncodePrg(0x3800, charset));
+    testing::WriteBytes(folder / "top.prg", EncodePrg(0xFF80, Pattern(128, 3)));
     Charset zxAt32{};
     std::copy(zx.begin(), zx.end(), GlyphAt(zxAt32, 32));
     CharMap map;
@@ -147,6 +148,8 @@ TEST(Convert, CommandLines) {
         // A PRG keeps its bytes where they load; a range from glyph 32 on loads 256 bytes on.
         {"--range 32-127 a.prg c.prg", 0, "", "c.prg",
          EncodePrg(0x3900, Bytes(charset.begin() + 256, charset.begin() + 1024))},
+        {"--range 0-16 top.prg over.prg", 2, "do not fit in memory where the input PRG puts them",
+         "over.prg"},
         {"--label int a.prg e.c", 2, "--label int is a keyword of C", "e.c"},
         {"a.prg f.psf.gz", 0, "", "f.psf.gz", EncodePsf1(testing::CharsetOf(charset))},
         {"f.psf.gz g.fnt", 0, "", "g.fnt", charset},

@@ -456,6 +456,7 @@ void EditorTest::editor_data() {
     row("charset KeyUp 0,0 0 39; charset KeyUp 0,0 0 38",
         "char: 50; title: pixlore v2 0.9b 50($32)'2'");
     row("charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 40", "char: 80");
+    row("start; charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 38", "title: pixlore v2 0.9b; char: 0");
     row("charset KeyUp 0,0 0 45",
         "glyph 65: 0000000000000000; glyph 66: 80C0603102000F01; glyph 67: 0102040810204080");
     row("charset KeyUp 0,0 0 46",
@@ -488,6 +489,7 @@ void EditorTest::editor_data() {
     row("Char > Map > ZX 32x24; map LeftButtonDown 40,40 1; map MouseMove 527,399 1; map "
         "MouseMove 528,40 1",
         "cell 2,2: 65; cell 32,24: 65; cell 33,2: 35; map title: Character map (32,24):56");
+    row("map MouseMove 40,40 1", "cell 2,2: 65");
     row("map MouseMove 47,20 0; map MouseMove 660,20 0",
         "map title: Character map (2,1):3; cell 2,1: 3");
     row("popup Insert char; map RightClick 80,48",
@@ -583,6 +585,7 @@ void EditorTest::editor_data() {
     row("Char > Map > ZX 32x24; key map Ctrl+I; key map Ctrl+O",
         "glyph 65: 80C0603102000F01; asked: ");
     row("key main Tab", "focus: begin bar");
+    row("key main Tab; key main Shift+Tab", "focus: charset canvas");
     row("focus data field; key main Escape", "quits: 1");
     row("Char > Map > ZX 32x24; key map Escape", "quits: 1");
     row("close main", "quits: 1");
