@@ -130,6 +130,10 @@ TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
         EXPECT_EQ(decoded.reason, r.reason);
         EXPECT_TRUE(!decoded.ok() || *decoded.value == sample);
     }
+    Session flagsUnset;
+    flagsUnset.DragSwap = false;
+    const std::vector<std::uint8_t> unset = EncodeSession(flagsUnset);
+    EXPECT_EQ(DecodeSession(unset.data(), unset.size()).value, flagsUnset);
 }
 
 // Each editor keeps a file of its own; the one to recover is the newest of an editor that has

@@ -98,6 +98,10 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
             << rows[i].first << " " << picture.reason;
     }
+    EXPECT_EQ(DecodePicture(Picture("rgb8-cut-pixels.png")).reason,
+              "its image data is damaged or cut short");
+    EXPECT_EQ(DecodePicture(Picture("bmp8-rle.bmp")).reason,
+              "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read");
 }
 
 // A picture of 128 or 256 pixels a side in the current colours gives its charset back, even

@@ -311,9 +311,13 @@ class Scene {
             out = !picture.ok()                                               ? picture.reason
                   : *picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
                                                                               : "another";
-        if (kind == "scroll")
-            out = Format("%d %d", editor->mapScrollArea().horizontalScrollBar()->isVisible(),
-                         editor->mapScrollArea().verticalScrollBar()->isVisible());
+        const QWidget& area = editor->mapScrollArea();
+        const bool gap =
+            editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect();
+        if (kind == "scroll")  // the bars shown, and the area filling the window shown
+            out = Format("%d %d%s", editor->mapScrollArea().horizontalScrollBar()->isVisible(),
+                         editor->mapScrollArea().verticalScrollBar()->isVisible(),
+                         gap ? " not filling" : "");
         if (kind == "cursor")
             out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
         for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)

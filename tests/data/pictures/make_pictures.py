@@ -143,6 +143,31 @@ def png(colour_type, depth, interlaced=False, filter_type=0):
     return b'\x89PNG\r\n\x1a\n' + body + chunk(b'IEND', b'')
 
 
+def damaged_png():
+    """rgb8.png with its compressed pixels cut after half, every checksum good."""
+    good = png(2, 8)
+    body, at = b'', 8
+    idat = b''
+    while at < len(good):
+        length = struct.unpack('>I', good[at:at + 4])[0]
+        kind, payload = good[at + 4:at + 8], good[at + 8:at + 8 + length]
+        if kind == b'IDAT':
+            idat += payload
+        elif kind == b'IEND':
+            body += chunk(b'IDAT', idat[:len(idat) // 2]) + chunk(b'IEND', b'')
+        else:
+            body += chunk(kind, payload)
+        at += 12 + length
+    return b'\x89PNG\r\n\x1a\n' + body
+
+
+def rle_bmp():
+    """bmp8.bmp marked as run-length encoded, which is not read."""
+    b = bytearray(bmp(8))
+    b[30] = 1
+    return bytes(b)
+
+
 PICTURES = {
     'bmp1.bmp': bmp(1), 'bmp4.bmp': bmp(4), 'bmp8.bmp': bmp(8), 'bmp16.bmp': bmp(16),
     'bmp16-565.bmp': bmp(16, bitfields=True), 'bmp24.bmp': bmp(24),
@@ -157,6 +182,7 @@ PICTURES = {
     'rgb8-average.png': png(2, 8, filter_type=3), 'rgb8-paeth.png': png(2, 8, filter_type=4),
     'rgb8-interlaced.png': png(2, 8, interlaced=True, filter_type=4),
     'palette2-interlaced.png': png(3, 2, interlaced=True, filter_type=1),
+    'rgb8-cut-pixels.png': damaged_png(), 'bmp8-rle.bmp': rle_bmp(),
 }
 
 if __name__ == '__main__':
