@@ -159,9 +159,11 @@ void Feedback::note(const Event& event, const EditorState& state) {
     }
 }
 
-Before Snapshot(Editor& editor, const FakeDialogs& dialogs) {
+// The charset and the map are kept only for what can read or write files: a command or a drop.
+Before Snapshot(Editor& editor, const FakeDialogs& dialogs, bool work = false) {
     const EditorState& s = editor.state();
-    return {s.charset, s.map, s.selection, dialogs.messages.size(), dialogs.answers.size()};
+    return {work ? s.charset : Charset{}, work ? s.map : CharMap{}, s.selection,
+            dialogs.messages.size(), dialogs.answers.size()};
 }
 
 std::string CheckState(Editor& e, const Expected& x, int quits) {
@@ -229,22 +231,26 @@ struct ViewSources {
 std::string CheckViews(Editor& editor, Feedback& feedback, unsigned touched) {
     const EditorState& s = editor.state();
     const std::uint8_t* glyph = GlyphAt(s.charset, s.selection.CurrentChar);
-    const ViewSources now{
-        {s.charset, s.palette, s.selection.CurrentChar, s.drag.DragState},
-        {std::string(glyph, glyph + kGlyphBytes), s.palette},
-        {s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight, s.TextCursor}};
+    // Compared where they stand, and copied only when they changed: they are 20 KB an event.
+    const auto charset = std::tie(s.charset, s.palette, s.selection.CurrentChar, s.drag.DragState);
+    const auto glyphSource = std::tuple(std::string(glyph, glyph + kGlyphBytes), s.palette);
+    const auto map =
+        std::tie(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight, s.TextCursor);
     static std::optional<ViewSources> checked;
-    if (!checked || checked->charset != now.charset) {
+    if (!checked || checked->charset != charset) {
         touched |= 1u << CharsetCanvas;
         RenderCharsetImage(fresh.charset, s.charset, s.palette);
     }
-    if (!checked || checked->glyph != now.glyph) touched |= 1u << GlyphCanvas;
-    if (!checked || checked->map != now.map) {
+    if (!checked || checked->glyph != glyphSource) touched |= 1u << GlyphCanvas;
+    if (!checked || checked->map != map) {
         touched |= 1u << MapCanvas;
         RenderCharMapImage(fresh.map, s.map, s.charset, s.palette);
         if (s.TextCursor) DrawMapTextCursor(fresh.map, *s.TextCursor);
     }
-    checked = now;
+    if (!checked) checked.emplace();
+    if (touched & 1u << CharsetCanvas) checked->charset = charset;
+    if (touched & 1u << GlyphCanvas) checked->glyph = glyphSource;
+    if (touched & 1u << MapCanvas) checked->map = map;
     if (touched & 1u << CharsetCanvas) {
         if (!Same(fresh.charset, s.CharsetImage)) return "CharsetImage does not show the charset";
         ComposeCharsetCanvas(fresh.frame, s.CharsetImage, s.selection);
@@ -567,7 +573,9 @@ class EventRun {
 
     void send(const Event& e) {
         if (done()) return;
-        const Before before = Snapshot(editor(), s_.dialogs);
+        const Before before =
+            Snapshot(editor(), s_.dialogs,
+                     e.kind == EventKind::MenuCommand || e.kind == EventKind::FilesDropped);
         editor().dispatch(e);
         feedback_.note(e, editor().state());
         s_.dialogs.exportAnswers.clear();
