@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -237,10 +236,11 @@ std::string CheckViews(Editor& editor, Feedback& feedback, unsigned touched) {
     const auto map =
         std::tie(s.charset, s.palette, s.map.cells, s.map.MapWidth, s.map.MapHeight, s.TextCursor);
     static std::optional<ViewSources> checked;
-    if (!checked || checked->charset != charset) {
-        touched |= 1u << CharsetCanvas;
+    if (!checked || checked->charset != charset) touched |= 1u << CharsetCanvas;
+    // The picture itself follows the glyphs and colours only, not the selection or a drag.
+    if (!checked || std::get<0>(checked->charset) != s.charset ||
+        std::get<1>(checked->charset) != s.palette)
         RenderCharsetImage(fresh.charset, s.charset, s.palette);
-    }
     if (!checked || checked->glyph != glyphSource) touched |= 1u << GlyphCanvas;
     if (!checked || checked->map != map) {
         touched |= 1u << MapCanvas;
