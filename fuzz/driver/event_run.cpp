@@ -1,6 +1,7 @@
 #include "fuzz/driver/event_run.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <algorithm>
 #include <climits>
 #include <deque>
@@ -427,6 +428,8 @@ Session& Current() {
     if (session) {
         session->editor->reset();
         session->scratch.clear();
+        // What an earlier run copied must not reach this one's pastes.
+        QGuiApplication::clipboard()->clear();
         return *session;
     }
     session = std::make_unique<Session>();
