@@ -2,7 +2,6 @@
 // the editor shows afterwards; the steps and what can be looked at are listed in Scene.
 #include <QApplication>
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -324,11 +323,7 @@ class Scene {
             if (kind == "codes" && editor->mainMenu().checked(id)) out = std::to_string(id);
         if (kind == "everything") {  // all a fresh editor starts with
             const auto hash = [](const void* data, std::size_t size) {
-                const QByteArrayView bytes(static_cast<const char*>(data), qsizetype(size));
-                return QCryptographicHash::hash(bytes, QCryptographicHash::Md5)
-                    .toHex(0)
-                    .left(8)
-                    .toStdString();
+                return std::to_string(std::hash<std::string_view>{}({(const char*)data, size}));
             };
             const auto session = EncodeSession(editor->session());
             add("session " + hash(session.data(), session.size()), "; ");
@@ -354,20 +349,11 @@ class Scene {
     }
     QWidget* widget(const QString& name) {
         Editor& e = *editor;
-        const std::map<QString, QWidget*> widgets = {{"charset canvas", &e.charsetCanvas()},
-                                                     {"glyph canvas", &e.glyphCanvas()},
-                                                     {"map canvas", &e.mapCanvas()},
-                                                     {"begin label", &e.beginRangeLabel()},
-                                                     {"begin bar", &e.beginRangeTrackBar()},
-                                                     {"end label", &e.endRangeLabel()},
-                                                     {"end bar", &e.endRangeTrackBar()},
-                                                     {"check box", &e.rangeCheckBox()},
-                                                     {"data field", &e.glyphDataField()},
-                                                     {"shift <", &e.shiftButton(ShiftLeftButton)},
-                                                     {"shift >", &e.shiftButton(ShiftRightButton)},
-                                                     {"shift ^", &e.shiftButton(ShiftUpButton)},
-                                                     {"shift v", &e.shiftButton(ShiftDownButton)},
-                                                     {"map area", &e.mapScrollArea()}};
+        const std::map<QString, QWidget*> widgets = {
+            {"charset canvas", &e.charsetCanvas()}, {"glyph canvas", &e.glyphCanvas()},
+            {"map canvas", &e.mapCanvas()},         {"begin bar", &e.beginRangeTrackBar()},
+            {"check box", &e.rangeCheckBox()},      {"data field", &e.glyphDataField()},
+            {"map area", &e.mapScrollArea()}};
         for (const auto& [n, w] : widgets)
             w->setObjectName(n);
         return widgets.at(name);
@@ -412,20 +398,14 @@ void EditorTest::editor_data() {
     const auto row = [](const char* steps, const char* shows) {
         QTest::newRow(steps) << QString(steps) << QString(shows);
     };
-    // Start-up.
+    // Start-up; the rows' reset editor is checked against one just started after the rows.
     row("start",
         "title: pixlore v2 0.9b; char: 0; glyph 0: 0000000000000000; cell 39,23: 62; cell 80,50: "
-        "130; "
-        "map: 40x24 hidden 522x394; labels: Begin range:0|End range:0; bars: 0 0; palette: "
-        "FFFFFF/000000; "
-        "drag: swap; folder: ~/; focus: charset canvas; messages: ; steps: 0");
-    row("",
-        "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; cell 39,23: 62; "
-        "cell 80,50: 130; map: 40x24 hidden 522x394; labels: Begin range:0|End range:0; bars: 0 0; "
-        "palette: FFFFFF/000000; drag: swap; folder: ~/; focus: charset canvas; steps: 0; quits: "
-        "0");
-    row("start gone.fnt",
-        "glyph 65: 0000000000000000; messages: No file|~/gone.fnt; map: 40x24 hidden 522x394");
+        "130; map: 40x24 hidden 522x394; labels: Begin range:0|End range:0; bars: 0 0; palette: "
+        "FFFFFF/000000; drag: swap; folder: ~/; focus: charset canvas; messages: ; steps: 0; "
+        "greyed: Undo Redo");
+    row("", "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; quits: 0");
+    row("start gone.fnt", "glyph 65: 0000000000000000; messages: No file|~/gone.fnt");
     // Commands on the current glyph, or with the box ticked on the range whichever way round.
     row("Char > Invert", "glyph 65: 7F3F9FCEFDFFF0FE; glyph 66: 0102040810204080");
     row("Char > Revert char left-right", "glyph 65: 0103068C4000F080");
@@ -480,24 +460,21 @@ void EditorTest::editor_data() {
         "glyph 65: 80C0603102000F01; glyph 66: 80C0603102000F01; drag: copy");
     // Painting the glyph: the left button sets, the right clears, moves paint with a button held.
     row("glyph LeftButtonDown 37,100 1; glyph MouseMove 120,8 1; glyph MouseMove 24,24 2; glyph "
-        "MouseMove 5,40 0; "
-        "glyph LeftClick 5,40; glyph LeftButtonDown 128,8 1; glyph MouseMove 8,-16 1",
+        "MouseMove 5,40 0; glyph LeftClick 5,40; glyph LeftButtonDown 128,8 1; glyph MouseMove "
+        "8,-16 1",
         "glyph 65: 8180603102002F01; steps: 1");
     row("glyph RightButtonDown -15,-1 2", "glyph 65: 00C0603102000F01");
     // The map: sizes, filling, painting with the spare column and row, hovering, the popup.
     row("Char > Map > ZX 32x24", "map: 32x24 shown 512x384; cell 31,23: 54");
-    row("Char > Map > PC 80x50", "map: 80x50 shown 1280x800");
     row("Char > Map > USSR 64x30; close map", "map: 64x30 hidden 1024x480; quits: 0");
     row("Char > Map > Fill map with current char",
         "cell 0,0: 65; cell 39,23: 65; cell 40,0: 40; cell 0,24: 24");
-    row("Char > Map > ZX 32x24; map LeftButtonDown 40,40 1; map MouseMove 527,399 1; map "
-        "MouseMove 528,40 1",
+    row("Char > Map > ZX 32x24; map LeftButtonDown 40,40 1; map MouseMove 527,399 1; map MouseMove "
+        "528,40 1",
         "cell 2,2: 65; cell 32,24: 65; cell 33,2: 35; map title: Character map (32,24):56");
     row("map MouseMove 40,40 1", "cell 2,2: 65");
     row("map MouseMove 47,20 0; map MouseMove 660,20 0",
         "map title: Character map (2,1):3; cell 2,1: 3");
-    row("popup Insert char; map RightClick 80,48",
-        "cell 5,3: 0; cell 6,3: 8; cell 5,4: 9; popup cell: -1,-1");
     row("popup Delete char; map RightClick 80,48", "cell 5,3: 9; cell 5,4: 9");
     row("popup Insert row; map RightClick 80,48", "cell 5,3: 0; cell 5,4: 8");
     row("popup Delete row; map RightClick 80,48", "cell 5,3: 9; cell 6,3: 10");
@@ -512,12 +489,9 @@ void EditorTest::editor_data() {
     row("open eight.fnt 0; File > Open...",
         "glyph 65: FFFFFFFFFFFFFFFF; folder: ~/; asked: open|Please choose file to load|~/|Font "
         "(*.fnt)|*.fnt|Character map (*.map)|*.map");
-    row("open cells.map 1; key main Ctrl+O",
-        "cell 0,0: 255; cell 1,0: 255; cell 2,0: 2; glyph 65: 80C0603102000F01");
     row("open sub/gone.map 1; File > Open...; File > Open...",
         "folder: ~/sub/; messages: Open File|unable to open:~/sub/gone.map");
     row("drop charset eight.fnt", "glyph 65: FFFFFFFFFFFFFFFF; steps: 1");
-    row("drop map cells.map", "cell 1,0: 255; cell 2,0: 2");
     row("drop charset gone.fnt; drop charset empty.fnt; drop charset /dev/zero; drop charset "
         "eight.fnt cells.map",
         "messages: No file|~/gone.fnt / No file|~/empty.fnt / No file|/dev/zero / No "
@@ -564,23 +538,18 @@ void EditorTest::editor_data() {
         "messages: Import|~/gone.png: there is no such file");
     // Undo and redo: a stroke, a command or a load is one step; nothing changed is none.
     row("glyph LeftButtonDown 8,120 1; glyph LeftButtonUp 8,120; glyph LeftButtonDown 8,8 1; glyph "
-        "MouseMove 24,8 1; glyph MouseMove 40,24 1; "
-        "glyph LeftButtonUp 40,24; Edit > Undo",
+        "MouseMove 24,8 1; glyph MouseMove 40,24 1; glyph LeftButtonUp 40,24; Edit > Undo",
         "glyph 65: 80C0603102000F81; steps: 2");
-    row("Char > Charset > C64 CAPS; Char > Erase all charset; Edit > Undo; "
-        "Edit > Undo",
+    row("Char > Charset > C64 CAPS; Char > Erase all charset; Edit > Undo; Edit > Undo",
         "glyph 65: 80C0603102000F01; palette: FFFFFF/000000");
     row("Char > Invert; Edit > Undo; Char > Clear character; Edit > Redo; Edit > Redo",
         "glyph 65: 0000000000000000");
-    row("charset LeftClick 40,40; charset KeyUp 0,0 0 39; Char > Set begin range; Char > "
-        "Map > PC 80x50; "
-        "glyph RightButtonDown 100,100 2",
+    row("charset LeftClick 40,40; charset KeyUp 0,0 0 39; Char > Set begin range; Char > Map > PC "
+        "80x50; glyph RightButtonDown 100,100 2",
         "steps: 0");
-    row("Char > Map > ZX 32x24; map LeftButtonDown 8,8 1; map MouseMove 520,8 1; key map "
-        "Ctrl+Z",
+    row("Char > Map > ZX 32x24; map LeftButtonDown 8,8 1; map MouseMove 520,8 1; key map Ctrl+Z",
         "cell 0,0: 0; cell 32,0: 32; map: 32x24 shown 512x384");
     // Keys: shortcuts act in their window whatever has the focus there; Escape ends the program.
-    row("key main Ctrl+I", "glyph 65: 7F3F9FCEFDFFF0FE");
     row("focus data field; key main Ctrl+I; key main Ctrl+Z; key main Ctrl+Y; key main Ctrl+Z; key "
         "main Ctrl+Shift+Z",
         "glyph 65: 7F3F9FCEFDFFF0FE; focus: data field");
@@ -589,7 +558,6 @@ void EditorTest::editor_data() {
     row("Char > Map > ZX 32x24; key map Ctrl+I; key map Ctrl+O",
         "glyph 65: 80C0603102000F01; asked: ");
     row("key main Tab", "focus: begin bar");
-    row("key main Tab; key main Shift+Tab", "focus: charset canvas");
     row("focus data field; key main Escape", "quits: 1");
     row("Char > Map > ZX 32x24; key map Escape", "quits: 1");
     row("close main", "quits: 1");
@@ -601,15 +569,15 @@ void EditorTest::editor_data() {
     row("Edit > Copy; Char > Clear character; key main Ctrl+V; Edit > Undo",
         "glyph 65: 0000000000000000; steps: 2; greyed: ");
     row("Char > Map > ZX 32x24; key map Ctrl+C",
-        "clipboard: $00, $01, $02, $03, $04, $05, $06, "
-        "$07, $08, $09, $0A, $0B, $0C, $0D, $0E, $0F, $10, $11, $12, $13, $14, $15, $16, $17, $18, "
-        "$19, $1A, $1B, $1C, $1D, $1E, $1F and a picture");
+        "clipboard: $00, $01, $02, $03, $04, $05, $06, $07, $08, $09, $0A, $0B, $0C, $0D, $0E, "
+        "$0F, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $1A, $1B, $1C, $1D, $1E, $1F and a "
+        "picture");
     // Typing on the map from a cell of the popup: a run of keys is one step; a row's end goes
     // on in the next; the codes follow "Text codes"; a click on the map ends it.
     row("popup Type text here; map RightClick 600,48; type AB_e; map KeyDown 0,0 0 8",
         "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1");
-    row("Char > Text codes > C64 screen codes; popup Type text here; map RightClick 8,8; type "
-        "@a_; Edit > Undo; Edit > Redo",
+    row("Char > Text codes > C64 screen codes; popup Type text here; map RightClick 8,8; type @a_; "
+        "Edit > Undo; Edit > Redo",
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
     row("Char > Text codes > ZX80/ZX81; popup Type text here; map RightClick 8,8; type A0!; map "
         "LeftButtonDown 40,40 1",
@@ -624,28 +592,25 @@ void EditorTest::editor_data() {
     row("Char > Map > C64 40x25", "map: 40x25 shown 640x400; scroll: 1 1");
     row("Char > Map > PC 80x50; resize 1320 600", "scroll: 0 1");
     // Undo and Redo are greyed when there is nothing to undo or redo.
-    row("", "greyed: Undo Redo");
     row("Char > Invert; Edit > Undo", "greyed: Undo");
     // Exports and imports of the new formats.
     row("save mp; File > Export > Map picture...", "picture mp.png: the map");
-    row("open g.prg; File > Import > C64 PRG...", "glyph 65: 0102040810204080; messages: ");
     row("charset LeftClick 255,255; open g.prg; File > Import > C64 PRG...",
-        "glyph 255: 0102040810204080; messages: Import|~/g.prg holds 16 glyphs; from glyph 255 "
-        "on only the first 1 fit");
+        "glyph 255: 0102040810204080; messages: Import|~/g.prg holds 16 glyphs; from glyph 255 on "
+        "only the first 1 fit");
     // A drag whose release the canvas never saw drops nothing with the next click.
     row("charset LeftButtonDown 24,72 1; charset MouseMove 40,72 0; charset LeftButtonDown 40,72 "
         "1; charset LeftButtonUp 40,72",
         "glyph 65: 80C0603102000F01; glyph 66: 0102040810204080");
     // Recovery: a session this editor's predecessor left comes back as one step.
     row("File > Recover last session",
-        "messages: Recover last session|No earlier session to "
-        "recover");
+        "messages: Recover last session|No earlier session to recover");
     row("Char > Charset > C64 CAPS; Char > Map > PC 80x50; fresh; File > Recover last session",
         "charset: c64-caps.bin; map: 80x50 hidden 1280x800; steps: 1");
     // Everything left as it should not stay, for the check of the reset after all rows.
     row("Char > Text codes > C64 screen codes; Char > Drag mode:copy; bars 3 9; range on; Char > "
-        "Map > PC 80x50; resize 900 700; popup Type text here; map RightClick 80,48; type ab; "
-        "Char > Invert; focus data field",
+        "Map > PC 80x50; resize 900 700; popup Type text here; map RightClick 80,48; type ab; Char "
+        "> Invert; focus data field",
         "codes: 56");
 }
 
