@@ -26,11 +26,9 @@ TEST(Exchange, WellKnownTextCodes) {
         {AtariScreen, U'A', 33}, {AtariScreen, U'a', 97}, {Zx80Zx81, U' ', 0}, {Zx80Zx81, U'0', 28},
         {Zx80Zx81, U'A', 38}, {Zx80Zx81, U'!', -1}, {Microsha, U'А', 97}, {Microsha, U'я', 113}};
     // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << static_cast<int>(r.set) << " " << r.code);
-        const auto code = CodeOfCharacter(r.set, r.c);
-        EXPECT_EQ(code ? *code : -1, r.code);
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(std::optional<int>(CodeOfCharacter(r.set, r.c)).value_or(-1), r.code)
+            << int(r.set) << " " << r.code;
 }
 
 TEST(Exchange, TextNumbers) {
@@ -41,28 +39,23 @@ TEST(Exchange, TextNumbers) {
         {"1 2 3 4 5 6 7", {}}, {"1 2 3 4 5 6 7 256", {}}, {"1 2 3 4 5 6 7 -1", {}},
         {"1 2 3 4 5 6 7 $", {}}, {"1 2 3 4 5 6 7 6A", {}}, {"db 1,2,3,4,5,6,7,8", {}}, {"", {}}};
     // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE("text \"" + r.text + "\"");
-        EXPECT_EQ(GlyphsFromText(r.text), r.glyphs);
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(GlyphsFromText(r.text), r.glyphs) << "text \"" << r.text << "\"";
 }
 
 // Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
 TEST(Exchange, OwnBytes) {
     const std::pair<std::size_t, bool> rows[] = {{8, true},  {2048, true}, {0, false},
                                                  {9, false}, {7, false},   {2056, false}};
-    for (auto [size, taken] : rows) {
-        SCOPED_TRACE(size);
-        const Bytes bytes(size, 0x5A);
-        EXPECT_EQ(GlyphsFromOwnBytes(bytes), taken ? std::optional(bytes) : std::nullopt);
-    }
+    for (auto [size, taken] : rows)
+        EXPECT_EQ(GlyphsFromOwnBytes(Bytes(size, 0x5A)),
+                  taken ? std::optional(Bytes(size, 0x5A)) : std::nullopt)
+            << size;
 }
 
 // Pictures at one pixel a glyph pixel; the doubled ones come through the desktop test.
 TEST(Exchange, PicturesCutIntoGlyphs) {
-    Charset charset{};
-    for (int i = 0; i < kCharsetBytes; ++i)
-        charset[i] = static_cast<std::uint8_t>(i * 37 + i / 8);
+    const Charset charset = testing::CharsetOf(testing::Pattern(2048, 0));
     const Palette c64{RgbColour(0x6C, 0x5E, 0xB5), RgbColour(0x35, 0x28, 0x79)};
     const Image doubled = GlyphsPicture(charset, c64, {65, 84});  // 16 and 4 glyphs, 12 paper
     Image picture(doubled.width() / 2, doubled.height() / 2);

@@ -109,7 +109,8 @@ class Scene {
     }
 
     // Steps: "start NAME..." starts afresh with those arguments; "A > B > C" chooses an item
-    // of the menu bar; "charset|glyph|map TYPE x,y [buttons [key]]" is a canvas event;
+    // of the menu bar; "charset|glyph|map TYPE x,y [buttons [key]]" is a canvas event, its type
+    // L, R or M with d(own), u(p) or c(lick), or mv, en(ter), lv (leave), ku, kd (keys), wh(eel);
     // "button TEXT" clicks a shift button, "bars BEGIN END" moves the track bars, "range on"
     // ticks the box; "popup [ITEM]" and "real popup [ITEM]" choose in the next popup menu, or
     // dismiss it, the first answering for the toolkit; "focus NAME" and "key KEYS" act on the
@@ -138,11 +139,8 @@ class Scene {
         }
         if (canvases.count(w[0])) {
             clicked = widget(w[0] + " canvas");
-            static const QStringList kTypes = {
-                "LeftButtonDown", "LeftButtonUp",  "LeftClick",        "RightButtonDown",
-                "RightClick",     "MouseMove",     "MouseEnter",       "KeyUp",
-                "MouseLeave",     "RightButtonUp", "MiddleButtonDown", "MiddleButtonUp",
-                "Wheel",          "KeyDown"};
+            static const QStringList kTypes = {"Ld", "Lu", "Lc", "Rd", "Rc", "mv", "en",
+                                               "ku", "lv", "Ru", "Md", "Mu", "wh", "kd"};
             const QStringList xy = w.value(2).split(',');
             Event e =
                 CanvasEvent(canvases.at(w[0]), static_cast<CanvasEventType>(kTypes.indexOf(w[1])),
@@ -225,10 +223,10 @@ class Scene {
 
     // What the editor shows: "glyph N" its bytes, "char" the current character, "title" and
     // "map title" the windows' titles, "cell x,y", "popup cell", "popup at" where the last
-    // popup menu stood on its canvas, "map" its size and window, "bars", "labels", "palette",
-    // "charset" the machine whose glyphs it starts with, "drag" the mode, "messages", "asked"
-    // the dialogs put up, "file NAME" its size and start, "head NAME" its first lines, "folder"
-    // the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
+    // popup menu stood on its canvas, "map" its size and window, "range" its bars and labels,
+    // "palette", "charset" the machine whose glyphs it starts with, "drag" the mode, "messages",
+    // "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its first lines,
+    // "folder" the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
     // "clipboard", "picture NAME", "scroll" bars, text "cursor", "codes".
     QString probe(const QString& what) {
         const EditorState& s = editor->state();
@@ -267,11 +265,10 @@ class Scene {
             out = Format("%dx%d %s %dx%d", s.map.MapWidth, s.map.MapHeight,
                          editor->mapWindow().isVisible() ? "shown" : "hidden", content.width(),
                          content.height());
-        if (kind == "bars")
-            out = Format("%d %d", editor->beginRangeTrackBar().value(),
-                         editor->endRangeTrackBar().value());
-        if (kind == "labels")
-            out = (editor->beginRangeLabel().text() + "|" + editor->endRangeLabel().text())
+        if (kind == "range")
+            out = Format("%d %d ", editor->beginRangeTrackBar().value(),
+                         editor->endRangeTrackBar().value()) +
+                  (editor->beginRangeLabel().text() + "|" + editor->endRangeLabel().text())
                       .toStdString();
         if (kind == "palette") out = Format("%06X/%06X", s.palette.InkColor, s.palette.PaperColor);
         for (const auto& reference :
@@ -332,7 +329,7 @@ class Scene {
                 add("canvas " + hash(c->surface().data(),
                                      sizeof(Pixel) * c->surface().width() * c->surface().height()),
                     "; ");
-            for (const char* p : {"title", "map title", "map", "labels", "drag", "codes", "greyed",
+            for (const char* p : {"title", "map title", "map", "range", "drag", "codes", "greyed",
                                   "cursor", "steps", "focus", "folder", "scroll"})
                 add(p + (": " + probe(p).toStdString()), "; ");
             add(Format("%d %dx%d ", editor->rangeCheckBox().isChecked(),
@@ -401,7 +398,7 @@ void EditorTest::editor_data() {
     // Start-up; the rows' reset editor is checked against one just started after the rows.
     row("start",
         "title: pixlore v2 0.9b; char: 0; glyph 0: 0000000000000000; cell 39,23: 62; cell 80,50: "
-        "130; map: 40x24 hidden 522x394; labels: Begin range:0|End range:0; bars: 0 0; palette: "
+        "130; map: 40x24 hidden 522x394; range: 0 0 Begin range:0|End range:0; palette: "
         "FFFFFF/000000; drag: swap; folder: ~/; focus: charset canvas; messages: ; steps: 0; "
         "greyed: Undo Redo");
     row("", "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; quits: 0");
@@ -419,7 +416,7 @@ void EditorTest::editor_data() {
     row("bars 70 66; range on; Char > Invert",
         "glyph 65: 80C0603102000F01; glyph 66: FEFDFBF7EFDFBF7F; glyph 70: FFFFFFFFFFFFFFFF; glyph "
         "71: 0000000000000000");
-    row("bars 66 66; range on; button <; glyph LeftButtonDown 24,8 1",
+    row("bars 66 66; range on; button <; glyph Ld 24,8 1",
         "glyph 65: C0C0603102000F01; glyph 66: 0204081020408001");
     // The built-in charsets and their colours.
     row("Char > Charset > IBM PC CGA", "charset: ibm-pc-cga.bin; palette: FFFFFF/000000");
@@ -434,57 +431,50 @@ void EditorTest::editor_data() {
     row("Char > Charset > C64 CAPS; Char > Charset > Hex numbers",
         "glyph 65: 00A4ACE4242E0000; palette: FFFFFF/000000");
     // Selection, range and dragging.
-    row("charset LeftClick 255,255", "char: 255; title: pixlore v2 0.9b 255($FF)'\u00FF'");
-    row("charset LeftClick 257,20; charset LeftClick 20,257",
-        "char: 65; title: pixlore v2 0.9b 65($41)'A'");
-    row("charset KeyUp 0,0 0 39; charset KeyUp 0,0 0 38",
-        "char: 50; title: pixlore v2 0.9b 50($32)'2'");
-    row("charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 40", "char: 80");
-    row("start; charset KeyUp 0,0 0 37; charset KeyUp 0,0 0 38", "title: pixlore v2 0.9b; char: 0");
-    row("charset KeyUp 0,0 0 45",
+    row("charset Lc 255,255", "char: 255; title: pixlore v2 0.9b 255($FF)'\u00FF'");
+    row("charset Lc 257,20; charset Lc 20,257", "char: 65; title: pixlore v2 0.9b 65($41)'A'");
+    row("charset ku 0,0 0 39; charset ku 0,0 0 38", "char: 50; title: pixlore v2 0.9b 50($32)'2'");
+    row("charset ku 0,0 0 37; charset ku 0,0 0 37; charset ku 0,0 0 40", "char: 80");
+    row("start; charset ku 0,0 0 37; charset ku 0,0 0 38", "title: pixlore v2 0.9b; char: 0");
+    row("charset ku 0,0 0 45",
         "glyph 65: 0000000000000000; glyph 66: 80C0603102000F01; glyph 67: 0102040810204080");
-    row("charset KeyUp 0,0 0 46",
-        "glyph 65: 0102040810204080; glyph 66: 0000000000000000; char: 65");
-    row("Char > Set begin range", "bars: 65 0; labels: BeginRange:65:A|End range:0");
-    row("Char > Set end range; bars 255 65",
-        "bars: 255 65; labels: BeginRange:255:\u00FF|End range:65:A");
-    row("popup Set end range; charset RightClick 168,72",
-        "char: 74; bars: 0 74; labels: BeginRange:0|End range:74:J");
+    row("charset ku 0,0 0 46", "glyph 65: 0102040810204080; glyph 66: 0000000000000000; char: 65");
+    row("Char > Set begin range", "range: 65 0 BeginRange:65:A|End range:0");
+    row("Char > Set end range; bars 255 65", "range: 255 65 BeginRange:255:\u00FF|End range:65:A");
+    row("popup Set end range; charset Rc 168,72",
+        "char: 74; range: 0 74 BeginRange:0|End range:74:J");
     row("bars 66 67; Char > Copy data range to current",
         "glyph 65: 0102040810204080; glyph 66: 0000000000000000");
     row("bars 70 60; Char > Copy data range to current",
         "messages: Pixlore|Range Error!; glyph 65: 80C0603102000F01");
-    row("charset LeftButtonDown 24,72 1; charset LeftButtonUp 40,72; charset LeftClick 40,72",
+    row("charset Ld 24,72 1; charset Lu 40,72; charset Lc 40,72",
         "glyph 65: 0102040810204080; glyph 66: 80C0603102000F01; char: 66; drag: swap");
-    row("Char > Drag mode:copy; charset LeftButtonDown 24,72 1; charset LeftButtonUp 40,72",
+    row("Char > Drag mode:copy; charset Ld 24,72 1; charset Lu 40,72",
         "glyph 65: 80C0603102000F01; glyph 66: 80C0603102000F01; drag: copy");
     // Painting the glyph: the left button sets, the right clears, moves paint with a button held.
-    row("glyph LeftButtonDown 37,100 1; glyph MouseMove 120,8 1; glyph MouseMove 24,24 2; glyph "
-        "MouseMove 5,40 0; glyph LeftClick 5,40; glyph LeftButtonDown 128,8 1; glyph MouseMove "
-        "8,-16 1",
+    row("glyph Ld 37,100 1; glyph mv 120,8 1; glyph mv 24,24 2; glyph mv 5,40 0; glyph Lc 5,40; "
+        "glyph Ld 128,8 1; glyph mv 8,-16 1",
         "glyph 65: 8180603102002F01; steps: 1");
-    row("glyph RightButtonDown -15,-1 2", "glyph 65: 00C0603102000F01");
+    row("glyph Rd -15,-1 2", "glyph 65: 00C0603102000F01");
     // The map: sizes, filling, painting with the spare column and row, hovering, the popup.
     row("Char > Map > ZX 32x24", "map: 32x24 shown 512x384; cell 31,23: 54");
     row("Char > Map > USSR 64x30; close map", "map: 64x30 hidden 1024x480; quits: 0");
     row("Char > Map > Fill map with current char",
         "cell 0,0: 65; cell 39,23: 65; cell 40,0: 40; cell 0,24: 24");
-    row("Char > Map > ZX 32x24; map LeftButtonDown 40,40 1; map MouseMove 527,399 1; map MouseMove "
-        "528,40 1",
+    row("Char > Map > ZX 32x24; map Ld 40,40 1; map mv 527,399 1; map mv 528,40 1",
         "cell 2,2: 65; cell 32,24: 65; cell 33,2: 35; map title: Character map (32,24):56");
-    row("map MouseMove 40,40 1", "cell 2,2: 65");
-    row("map MouseMove 47,20 0; map MouseMove 660,20 0",
-        "map title: Character map (2,1):3; cell 2,1: 3");
-    row("popup Delete char; map RightClick 80,48", "cell 5,3: 9; cell 5,4: 9");
-    row("popup Insert row; map RightClick 80,48", "cell 5,3: 0; cell 5,4: 8");
-    row("popup Delete row; map RightClick 80,48", "cell 5,3: 9; cell 6,3: 10");
-    row("popup Insert column; map RightClick 80,48", "cell 5,3: 0; cell 6,3: 8; cell 5,4: 0");
-    row("popup Delete column; map RightClick 80,48", "cell 5,3: 9; cell 5,4: 10");
-    row("popup ; map RightClick 80,48", "popup cell: 5,3");
-    row("real popup Insert char; map RightClick 80,48",
-        "cell 5,3: 0; cell 6,3: 8; popup at: 79,47");
-    row("real popup ; charset RightClick 168,72", "char: 74; bars: 0 0; popup at: 169,73");
-    row("real popup ; charset RightClick 2147483647,-2147483648", "char: 65; popup at: 259,-1");
+    row("map mv 40,40 1", "cell 2,2: 65");
+    row("map mv 47,20 0; map mv 660,20 0", "map title: Character map (2,1):3; cell 2,1: 3");
+    row("popup Delete char; map Rc 80,48", "cell 5,3: 9; cell 5,4: 9");
+    row("popup Insert row; map Rc 80,48", "cell 5,3: 0; cell 5,4: 8");
+    row("popup Delete row; map Rc 80,48", "cell 5,3: 9; cell 6,3: 10");
+    row("popup Insert column; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; cell 5,4: 0");
+    row("popup Delete column; map Rc 80,48", "cell 5,3: 9; cell 5,4: 10");
+    row("popup ; map Rc 80,48", "popup cell: 5,3");
+    row("real popup Insert char; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; popup at: 79,47");
+    row("real popup ; charset Rc 168,72",
+        "char: 74; range: 0 0 Begin range:0|End range:0; popup at: 169,73");
+    row("real popup ; charset Rc 2147483647,-2147483648", "char: 65; popup at: 259,-1");
     // Files: the dialogs, what they read and write, and the messages.
     row("open eight.fnt 0; File > Open...",
         "glyph 65: FFFFFFFFFFFFFFFF; folder: ~/; asked: open|Please choose file to load|~/|Font "
@@ -532,22 +522,22 @@ void EditorTest::editor_data() {
     row("open small.png; File > Import > Picture (BMP, PNG)...",
         "glyph 65: 0000000000000000; glyph 130: FF00000000000000; messages: Import|~/small.png "
         "holds 256 glyphs; from glyph 65 on only the first 191 fit");
-    row("charset LeftClick 0,0; open small.png; File > Import > Picture (BMP, PNG)...",
+    row("charset Lc 0,0; open small.png; File > Import > Picture (BMP, PNG)...",
         "glyph 65: FF00000000000000; glyph 66: 0000000000000000; messages: ");
     row("open gone.png; File > Import > Picture (BMP, PNG)...",
         "messages: Import|~/gone.png: there is no such file");
     // Undo and redo: a stroke, a command or a load is one step; nothing changed is none.
-    row("glyph LeftButtonDown 8,120 1; glyph LeftButtonUp 8,120; glyph LeftButtonDown 8,8 1; glyph "
-        "MouseMove 24,8 1; glyph MouseMove 40,24 1; glyph LeftButtonUp 40,24; Edit > Undo",
+    row("glyph Ld 8,120 1; glyph Lu 8,120; glyph Ld 8,8 1; glyph mv 24,8 1; glyph mv 40,24 1; "
+        "glyph Lu 40,24; Edit > Undo",
         "glyph 65: 80C0603102000F81; steps: 2");
     row("Char > Charset > C64 CAPS; Char > Erase all charset; Edit > Undo; Edit > Undo",
         "glyph 65: 80C0603102000F01; palette: FFFFFF/000000");
     row("Char > Invert; Edit > Undo; Char > Clear character; Edit > Redo; Edit > Redo",
         "glyph 65: 0000000000000000");
-    row("charset LeftClick 40,40; charset KeyUp 0,0 0 39; Char > Set begin range; Char > Map > PC "
-        "80x50; glyph RightButtonDown 100,100 2",
+    row("charset Lc 40,40; charset ku 0,0 0 39; Char > Set begin range; Char > Map > PC 80x50; "
+        "glyph Rd 100,100 2",
         "steps: 0");
-    row("Char > Map > ZX 32x24; map LeftButtonDown 8,8 1; map MouseMove 520,8 1; key map Ctrl+Z",
+    row("Char > Map > ZX 32x24; map Ld 8,8 1; map mv 520,8 1; key map Ctrl+Z",
         "cell 0,0: 0; cell 32,0: 32; map: 32x24 shown 512x384");
     // Keys: shortcuts act in their window whatever has the focus there; Escape ends the program.
     row("focus data field; key main Ctrl+I; key main Ctrl+Z; key main Ctrl+Y; key main Ctrl+Z; key "
@@ -563,7 +553,7 @@ void EditorTest::editor_data() {
     row("close main", "quits: 1");
     row("File > Quit", "quits: 1");
     // The clipboard: glyphs go out as numbers and a picture and come back at the current glyph.
-    row("bars 66 65; range on; Edit > Copy; range on; charset LeftClick 8,8; Edit > Paste",
+    row("bars 66 65; range on; Edit > Copy; range on; charset Lc 8,8; Edit > Paste",
         "clipboard: $80, $C0, $60, $31, $02, $00, $0F, $01 and a picture; glyph 0: "
         "80C0603102000F01; glyph 1: 0102040810204080; steps: 1");
     row("Edit > Copy; Char > Clear character; key main Ctrl+V; Edit > Undo",
@@ -574,33 +564,30 @@ void EditorTest::editor_data() {
         "picture");
     // Typing on the map from a cell of the popup: a run of keys is one step; a row's end goes
     // on in the next; the codes follow "Text codes"; a click on the map ends it.
-    row("popup Type text here; map RightClick 600,48; type AB_e; map KeyDown 0,0 0 8",
+    row("popup Type text here; map Rc 600,48; type AB_e; map kd 0,0 0 8",
         "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1");
-    row("Char > Text codes > C64 screen codes; popup Type text here; map RightClick 8,8; type @a_; "
-        "Edit > Undo; Edit > Redo",
+    row("Char > Text codes > C64 screen codes; popup Type text here; map Rc 8,8; type @a_; Edit > "
+        "Undo; Edit > Redo",
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
-    row("Char > Text codes > ZX80/ZX81; popup Type text here; map RightClick 8,8; type A0!; map "
-        "LeftButtonDown 40,40 1",
+    row("Char > Text codes > ZX80/ZX81; popup Type text here; map Rc 8,8; type A0!; map Ld 40,40 1",
         "cell 0,0: 38; cell 1,0: 28; cell 2,0: 2; cursor: none; cell 2,2: 65");
-    row("Char > Text codes > IBM PC 866; popup Type text here; map RightClick 8,8; type Ёé",
+    row("Char > Text codes > IBM PC 866; popup Type text here; map Rc 8,8; type Ёé",
         "cell 0,0: 240; cell 1,0: 1");
     // Picking from the map with the middle button or Control and the left one; a bigger window
     // shows more of a large map.
-    row("map MiddleButtonDown 50,40", "char: 5");
-    row("map LeftButtonDown 40,20 1 0 ctrl; map MouseMove 70,70 1",
-        "char: 3; cell 4,4: 8; steps: 0");
+    row("map Md 50,40", "char: 5");
+    row("map Ld 40,20 1 0 ctrl; map mv 70,70 1", "char: 3; cell 4,4: 8; steps: 0");
     row("Char > Map > C64 40x25", "map: 40x25 shown 640x400; scroll: 1 1");
     row("Char > Map > PC 80x50; resize 1320 600", "scroll: 0 1");
     // Undo and Redo are greyed when there is nothing to undo or redo.
     row("Char > Invert; Edit > Undo", "greyed: Undo");
     // Exports and imports of the new formats.
     row("save mp; File > Export > Map picture...", "picture mp.png: the map");
-    row("charset LeftClick 255,255; open g.prg; File > Import > C64 PRG...",
+    row("charset Lc 255,255; open g.prg; File > Import > C64 PRG...",
         "glyph 255: 0102040810204080; messages: Import|~/g.prg holds 16 glyphs; from glyph 255 on "
         "only the first 1 fit");
     // A drag whose release the canvas never saw drops nothing with the next click.
-    row("charset LeftButtonDown 24,72 1; charset MouseMove 40,72 0; charset LeftButtonDown 40,72 "
-        "1; charset LeftButtonUp 40,72",
+    row("charset Ld 24,72 1; charset mv 40,72 0; charset Ld 40,72 1; charset Lu 40,72",
         "glyph 65: 80C0603102000F01; glyph 66: 0102040810204080");
     // Recovery: a session this editor's predecessor left comes back as one step.
     row("File > Recover last session",
@@ -609,8 +596,8 @@ void EditorTest::editor_data() {
         "charset: c64-caps.bin; map: 80x50 hidden 1280x800; steps: 1");
     // Everything left as it should not stay, for the check of the reset after all rows.
     row("Char > Text codes > C64 screen codes; Char > Drag mode:copy; bars 3 9; range on; Char > "
-        "Map > PC 80x50; resize 900 700; popup Type text here; map RightClick 80,48; type ab; Char "
-        "> Invert; focus data field",
+        "Map > PC 80x50; resize 900 700; popup Type text here; map Rc 80,48; type ab; Char > "
+        "Invert; focus data field",
         "codes: 56");
 }
 
