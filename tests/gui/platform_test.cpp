@@ -92,10 +92,7 @@ class PlatformTest : public QObject {
                 if (w[i].size() != 1 || !QString("mprde").contains(w[i])) continue;
                 const bool button = QString("prd").contains(w[i]);
                 const QStringList xy = w[i + 1 + button].split(',');
-                const Qt::MouseButton which = !button           ? Qt::NoButton
-                                              : w[i + 1] == "L" ? Qt::LeftButton
-                                              : w[i + 1] == "R" ? Qt::RightButton
-                                                                : Qt::MiddleButton;
+                const auto which = Qt::MouseButton(button << QString("LRM").indexOf(w[i + 1]));
                 const QPoint at =
                     probe.canvas->mapTo(&probe.window, QPoint(xy[0].toInt(), xy[1].toInt()) +
                                                            QPoint(1, 1) * probe.canvas->border());
