@@ -18,7 +18,6 @@
 #include "formats/prg.h"
 #include "formats/psf.h"
 #include "gui/fake_dialogs.h"
-#include "views/charset_view.h"
 #include "views/map_view.h"
 
 using namespace pixlore;
@@ -81,15 +80,16 @@ class Scene {
         psf[4 + 65 * 8] = 0xAA;
         Image picture(128, 128);
         FillRect(picture, 8, 32, 8, 1, kWhite);  // row 0 of glyph 65
-        for (auto [name, bytes] :
-             {std::pair{"scene.fnt", scene},
-              {"eight.fnt", Bytes(8, 0xFF)},
-              {"cells.map", {0xFF, 0xFF}},
-              {"big.map", Bytes(961)},
-              {"empty.fnt", {}},
-              {"font.psf", psf},
-              {"small.png", EncodePng(picture)},
-              {"g.prg", EncodePrg(0x3000, Bytes(scene.begin() + 528, scene.begin() + 656))}})
+        const std::pair<const char*, Bytes> files[] = {
+            {"scene.fnt", scene},
+            {"eight.fnt", Bytes(8, 0xFF)},
+            {"cells.map", {0xFF, 0xFF}},
+            {"big.map", Bytes(961)},
+            {"empty.fnt", {}},
+            {"font.psf", psf},
+            {"small.png", EncodePng(picture)},
+            {"g.prg", EncodePrg(0x3000, Bytes(scene.begin() + 528, scene.begin() + 656))}};
+        for (const auto& [name, bytes] : files)
             testing::WriteBytes(folder / name, bytes);
         if (editor) editor->reset();
         if (!editor) editor = (s_.editor = Start({"scene.fnt"})).get();
