@@ -26,13 +26,9 @@ struct Probe {
             [this](const Event& e) {
                 const char* kTypes[] = {"Ld", "Lu", "Lc", "Rd", "Rc", "mv", "en",  "ku",
                                         "lv", "Ru", "Md", "Mu", "wh", "kd", "drop"};
-                log << QString("%1 %2,%3 %4")
-                               .arg(kTypes[static_cast<int>(e.type)])
-                               .arg(e.MouseX)
-                               .arg(e.MouseY)
-                               .arg(e.Buttons) +
-                           (e.Key ? QString(" %1").arg(e.Key) : "") +
-                           QString::fromStdString(e.text);
+                log << QString::asprintf("%s %d,%d %d", kTypes[int(e.type)], e.MouseX, e.MouseY,
+                                         e.Buttons) +
+                           (e.Key ? QString(" %1").arg(e.Key) : "") + e.text.c_str();
             },
             &window);
         canvas->move(40, 30);
