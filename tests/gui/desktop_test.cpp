@@ -46,11 +46,6 @@ QByteArray Bytes(const std::uint8_t* from, int count) {
     return QByteArray(reinterpret_cast<const char*>(from), count);
 }
 
-Image PictureIn(const QByteArray& file) {
-    const auto picture = DecodePicture({file.begin(), file.end()});
-    return picture.ok() ? *picture.value : Image();
-}
-
 // The test's own X server, started before the application. Xvfb picks a free display and
 // tells it on descriptor 3; it ends with the last program that used it.
 const int kDisplay = [] {
@@ -84,15 +79,17 @@ class DesktopTest : public QObject {
         QCOMPARE(Clipboard("application/x-pixlore-glyphs"), glyphs);
         QCOMPARE(Clipboard("UTF8_STRING"), QByteArray("$20, $21, $22, $23, $24, $25, $26, $27\n"
                                                       "$28, $29, $2A, $2B, $2C, $2D, $2E, $2F\n"));
-        QVERIFY(PictureIn(Clipboard("image/png")) == GlyphsPicture(s.charset, s.palette, {65, 66}));
+        const QByteArray png = Clipboard("image/png");
+        QVERIFY(DecodePicture({png.begin(), png.end()}).value ==
+                GlyphsPicture(s.charset, s.palette, {65, 66}));
 
         // A picture from elsewhere, doubled and in other colours, goes in at the current glyph.
         editor.rangeCheckBox().setChecked(false);
         editor.dispatch(CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 16 * 4 + 8, 8));
         const Palette other{RgbColour(0, 0, 200), RgbColour(250, 250, 0)};
-        const auto png = EncodePng(GlyphsPicture(s.charset, other, {65, 66}));
+        const auto doubled = EncodePng(GlyphsPicture(s.charset, other, {65, 66}));
         Run({"xclip", "-selection", "clipboard", "-i", "-t", "image/png"},
-            Bytes(png.data(), static_cast<int>(png.size())));
+            Bytes(doubled.data(), static_cast<int>(doubled.size())));
         Press(editor.mainWindow(), {"ctrl+v"});
         QCOMPARE(Bytes(GlyphAt(s.charset, 4), 16), glyphs);
 
@@ -110,11 +107,9 @@ class DesktopTest : public QObject {
         editor.DispatchCommand(Command::TypeTextHere);
         Press(editor.mapWindow(),
               {"H", "i", "space", "at", "BackSpace", "BackSpace", "Return", "A"});
-        const auto typed = [&s] {
-            return std::vector<int>{s.map.at(37, 3), s.map.at(38, 3), s.map.at(39, 3),
-                                    s.map.at(40, 3), s.map.at(0, 4),  s.map.at(1, 4)};
-        };
-        QCOMPARE(typed(), (std::vector<int>{8, 9, 32, 43, 1, 5}));
+        QCOMPARE((std::vector<int>{s.map.at(37, 3), s.map.at(38, 3), s.map.at(39, 3),
+                                   s.map.at(40, 3), s.map.at(0, 4), s.map.at(1, 4)}),
+                 (std::vector<int>{8, 9, 32, 43, 1, 5}));
         QCOMPARE(editor.mapCanvas().surface().colourAt(16 + 15, 16 * 4), kCursorColour);
     }
 };
