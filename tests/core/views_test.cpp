@@ -26,10 +26,6 @@ Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
     return image;
 }
 
-void Frame(Image& image, int cellX, int cellY, Colour colour) {
-    OutlineRect(image, 16 * cellX, 16 * cellY, 16, 16, colour);
-}
-
 // The grid; the cursor; the hover frame round the cell under the pointer; and while dragging,
 // the dragged cell hanging from the pointer itself, under a frame round the cell below.
 TEST(CharsetView, PictureCursorHoverAndDrag) {
@@ -48,13 +44,13 @@ TEST(CharsetView, PictureCursorHoverAndDrag) {
         ComposeCharsetCanvas(surface, picture, selection);
         EXPECT_TRUE(Same(surface, expected));
         ShowCharsetHover(surface, picture, selection, x, y);
-        Frame(expected, cellX, cellY, kHoverColour);
+        OutlineRect(expected, 16 * cellX, 16 * cellY, 16, 16, kHoverColour);
         EXPECT_TRUE(Same(surface, expected)) << x << "," << y;
         for (int source : {0, 200, 255}) {
             ShowDragPreview(surface, picture, selection, {1, source, 0}, x, y);
             expected = CharsetCanvas(charset, palette, 37);
             DrawImage(expected, CopyRect(plain, source % 16 * 16, source / 16 * 16, 16, 16), x, y);
-            Frame(expected, cellX, cellY, kDropTargetColour);
+            OutlineRect(expected, 16 * cellX, 16 * cellY, 16, 16, kDropTargetColour);
             EXPECT_TRUE(Same(surface, expected)) << x << "," << y << " from " << source;
         }
     }
@@ -113,7 +109,7 @@ TEST(MapView, CellsAndHover) {
             << x << "," << y;
     Image surface(48, 32, kWhite), expected = surface;
     DrawMapHoverOutline(surface, {2, 1});
-    Frame(expected, 2, 1, kMapHoverColour);
+    OutlineRect(expected, 32, 16, 16, 16, kMapHoverColour);
     EXPECT_TRUE(Same(surface, expected));
 }
 
