@@ -10,17 +10,6 @@
 
 using namespace pixlore;
 
-namespace {
-
-QByteArray Story(const fuzz::RunReport& report) {
-    std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
-    for (const std::string& line : report.recent)
-        story += "\n  " + line;
-    return QByteArray::fromStdString(story);
-}
-
-}  // namespace
-
 class EventSequencesTest : public QObject {
     Q_OBJECT
 
@@ -47,7 +36,10 @@ class EventSequencesTest : public QObject {
     void sequences() {
         QFETCH(std::vector<std::uint8_t>, bytes);
         const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
-        QVERIFY2(report.failure.empty(), Story(report).constData());
+        std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
+        for (const std::string& line : report.recent)
+            story += "\n  " + line;
+        QVERIFY2(report.failure.empty(), story.c_str());
         QVERIFY(report.events > 1);
     }
 };
