@@ -123,13 +123,11 @@ TEST(Export, NamesFromFiles) {
         {"my-font.v2.s", "my_font_v2"}, {"/tmp/8x8.c", "charset_8x8"},
         {"/tmp/int.c", "int_"},         {"/tmp/.c", "_c"},
         {"/tmp/", "charset"},           {"/a.b/\xc3\xa9t\xc3\xa9.c", "__t__"}};
-    for (auto [file, identifier] : rows) {
-        EXPECT_EQ(IdentifierFromFileName(file, "charset"), identifier);
-        EXPECT_TRUE(IsIdentifier(identifier));
-    }
+    for (auto [file, identifier] : rows)
+        EXPECT_EQ(std::pair(IdentifierFromFileName(file, "charset"), IsIdentifier(identifier)),
+                  std::pair(std::string(identifier), true));
     for (const char* bad : {"", "1a", "a-b", "a b", "\xc3\xa9"})
         EXPECT_FALSE(IsIdentifier(bad)) << bad;
-    EXPECT_EQ(CountName("zx_Font"), "ZX_FONT_COUNT");
     const std::tuple<const char*, ExportFormat, const char*> names[] = {
         {"a", ExportFormat::Assembler, "a.s"},       {"a.ASM", ExportFormat::Assembler, "a.ASM"},
         {"a.inc", ExportFormat::Assembler, "a.inc"}, {"a.a65", ExportFormat::Assembler, "a.a65"},

@@ -214,7 +214,7 @@ class Scene {
     }
 
     // What the editor shows: "glyph N" its bytes, "char" the current character, "title" and
-    // "map title" the windows' titles, "cell x,y", "popup cell", "popup at" where the last
+    // "map title" the windows' titles, "cell x,y", "popup at" where the last
     // popup menu stood on its canvas, "map" its size and window, "range" its bars and labels,
     // "palette", "charset" the machine whose glyphs it starts with, "drag" the mode, "messages",
     // "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its first lines,
@@ -249,7 +249,6 @@ class Scene {
         if (kind == "cell")
             out = std::to_string(
                 s.map.at(std::atoi(arg.c_str()), std::atoi(arg.c_str() + arg.find(',') + 1)));
-        if (what == "popup cell") out = Format("%d,%d", s.map.PopupCellX, s.map.PopupCellY);
         const QPoint at = popupAt - (clicked ? clicked->mapToGlobal(QPoint()) : QPoint());
         if (what == "popup at") out = Format("%d,%d", at.x(), at.y());
         const QSize content = editor->mapScrollArea().contentSize();
@@ -433,7 +432,6 @@ void EditorTest::editor_data() {
     row("popup Delete row; map Rc 80,48", "cell 5,3: 9; cell 6,3: 10");
     row("popup Insert column; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; cell 5,4: 0");
     row("popup Delete column; map Rc 80,48", "cell 5,3: 9; cell 5,4: 10");
-    row("popup ; map Rc 80,48", "popup cell: 5,3");
     row("real popup Insert char; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; popup at: 79,47");
     row("real popup ; charset Rc 168,72",
         "char: 74; range: 0 0 Begin range:0|End range:0; popup at: 169,73");
@@ -563,7 +561,8 @@ void EditorTest::editor_data() {
     row("",
         "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; map: 40x24 "
         "hidden 522x394; map title: Character map; range: 0 0 Begin range:0|End range:0; drag: "
-        "swap; codes: 54; cursor: none; steps: 0; focus: charset canvas; greyed: Undo Redo; scroll: "
+        "swap; codes: 54; cursor: none; steps: 0; focus: charset canvas; greyed: Undo Redo; "
+        "scroll: "
         "0 0; quits: 0");
 }
 
