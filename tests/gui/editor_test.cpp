@@ -175,9 +175,8 @@ class Scene {
         if (w[0] == "key") {
             Window& window = w[1] == "main" ? editor->mainWindow() : editor->mapWindow();
             window.activateWindow();
-            const QKeyCombination keys = QKeySequence(w[2])[0];
             if (!QTest::qWaitForWindowActive(&window)) return false;
-            QTest::keyClick(window.windowHandle(), keys.key(), keys.keyboardModifiers());
+            QTest::keySequence(window.windowHandle(), QKeySequence(w[2]));
         }
         for (const QChar c : w[0] == "type" ? rest : QString()) {
             Event e = CanvasEvent(MapCanvas, CanvasEventType::KeyDown, 0, 0);
@@ -190,14 +189,12 @@ class Scene {
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
         if (w[0] == "open" || w[0] == "save")
             dialogs.fileAnswers.push_back({name(w[1].toStdString()), w.value(2).toInt()});
-        if (w[0] == "export") {
-            ExportSettings s;
-            s.what = static_cast<ExportWhat>(QStringList{"range", "all", "map"}.indexOf(w[1]));
-            s.format = static_cast<ExportFormat>(QStringList{"asm", "c", "prg"}.indexOf(w[2]));
-            s.loadAddress = w[3].toInt(nullptr, 16);
-            s.label = w.value(4).toStdString();
-            dialogs.exportAnswers.push_back(s);
-        }
+        if (w[0] == "export")
+            dialogs.exportAnswers.push_back(
+                ExportSettings{.what = ExportWhat(QStringList{"range", "all", "map"}.indexOf(w[1])),
+                               .format = ExportFormat(QStringList{"asm", "c", "prg"}.indexOf(w[2])),
+                               .loadAddress = w[3].toInt(nullptr, 16),
+                               .label = w.value(4).toStdString()});
         if (w[0] == "drop") {
             QMimeData mime;
             QList<QUrl> urls;
@@ -206,9 +203,8 @@ class Scene {
             mime.setUrls(urls);
             QDragEnterEvent enter({8, 8}, Qt::CopyAction, &mime, Qt::LeftButton, {});
             QDropEvent drop(QPointF(8, 8), Qt::CopyAction, &mime, Qt::LeftButton, {});
-            QWidget* target = widget(w[1] + " canvas");
-            QApplication::sendEvent(target, &enter);
-            if (enter.isAccepted()) QApplication::sendEvent(target, &drop);
+            QApplication::sendEvent(widget(w[1] + " canvas"), &enter);
+            if (enter.isAccepted()) QApplication::sendEvent(widget(w[1] + " canvas"), &drop);
         }
         return true;
     }
@@ -229,16 +225,16 @@ class Scene {
             out += (out.empty() ? "" : separator) + part;
         };
         const Bytes file = testing::ReadBytes(name(arg));
+        const std::uint8_t* bytes =
+            kind == "file" ? file.data() : GlyphAt(s.charset, std::atoi(arg.c_str()));
         for (int i = 0; i < (kind == "glyph"  ? 8
                              : kind == "file" ? std::min<int>(file.size(), 8)
                                               : 0);
              ++i)
-            out += Format("%02X",
-                          kind == "file" ? file[i] : GlyphAt(s.charset, std::atoi(arg.c_str()))[i]);
+            out += Format("%02X", bytes[i]);
         if (kind == "file")
-            out = std::filesystem::exists(name(arg))
-                      ? Format("%d bytes ", static_cast<int>(file.size())) + out
-                      : "missing";
+            out = std::filesystem::exists(name(arg)) ? Format("%d bytes ", int(file.size())) + out
+                                                     : "missing";
         if (kind == "head")
             out = std::string(file.begin(), std::find(std::find(file.begin(), file.end(), '\n') + 1,
                                                       file.end(), '\n'));
@@ -257,18 +253,17 @@ class Scene {
                          editor->mapWindow().isVisible() ? "shown" : "hidden", content.width(),
                          content.height());
         if (kind == "range")
-            out = Format("%d %d ", editor->beginRangeTrackBar().value(),
-                         editor->endRangeTrackBar().value()) +
-                  (editor->beginRangeLabel().text() + "|" + editor->endRangeLabel().text())
+            out = (QString::asprintf("%d %d ", editor->beginRangeTrackBar().value(),
+                                     editor->endRangeTrackBar().value()) +
+                   editor->beginRangeLabel().text() + "|" + editor->endRangeLabel().text())
                       .toStdString();
         if (kind == "palette") out = Format("%06X/%06X", s.palette.InkColor, s.palette.PaperColor);
         for (const auto& reference :
-             std::filesystem::directory_iterator(PIXLORE_TEST_DATA "/reference-charsets")) {
-            const Bytes table = testing::ReadBytes(reference.path());
-            if (kind == "charset" && table.size() > 8 &&
-                std::equal(table.begin(), table.end(), s.charset.begin()))
+             std::filesystem::directory_iterator(PIXLORE_TEST_DATA "/reference-charsets"))
+            if (const Bytes t = testing::ReadBytes(reference.path());
+                kind == "charset" && t.size() > 8 &&
+                std::equal(t.begin(), t.end(), s.charset.begin()))
                 out = reference.path().filename();
-        }
         if (kind == "drag")
             out = std::string(editor->mainMenu().checked(Command::DragModeSwap) ? "swap" : "") +
                   (editor->mainMenu().checked(Command::DragModeCopy) ? "copy" : "");
@@ -281,10 +276,8 @@ class Scene {
         if (kind == "folder") out = s.LastDirectory;
         if (kind == "steps") out = std::to_string(editor->history().size());
         if (kind == "quits") out = std::to_string(quits);
-        if (kind == "focus")
-            out = QApplication::focusWidget()
-                      ? QApplication::focusWidget()->objectName().toStdString()
-                      : "";
+        if (kind == "focus" && QApplication::focusWidget())
+            out = QApplication::focusWidget()->objectName().toStdString();
         for (QAction* a : kind == "greyed"
                               ? editor->mainMenu().menuBar()->actions()[1]->menu()->actions()
                               : QList<QAction*>{})
@@ -299,13 +292,11 @@ class Scene {
                   : *picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
                                                                               : "another";
         const auto& area = editor->mapScrollArea();
+        const bool gap =
+            editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect();
         if (kind == "scroll")  // the bars shown, and the area filling the window shown
-            out = Format(
-                "%d %d%s", area.horizontalScrollBar()->isVisible(),
-                area.verticalScrollBar()->isVisible(),
-                editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect()
-                    ? " not filling"
-                    : "");
+            out = Format("%d %d%s", area.horizontalScrollBar()->isVisible(),
+                         area.verticalScrollBar()->isVisible(), gap ? " not filling" : "");
         if (kind == "cursor")
             out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
         for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)
