@@ -1,7 +1,6 @@
 // The editor as its user works it. Each row is a script of steps in a fresh editor, then what
 // the editor shows afterwards; the steps and what can be looked at are listed in Scene.
 #include <QApplication>
-#include <QClipboard>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -17,6 +16,8 @@
 #include "formats/prg.h"
 #include "formats/psf.h"
 #include "gui/fake_dialogs.h"
+#include "platform/clipboard.h"
+#include "views/charset_view.h"
 #include "views/map_view.h"
 
 using namespace pixlore;
@@ -113,7 +114,8 @@ class Scene {
     // ticks the box; "popup [ITEM]" and "real popup [ITEM]" choose in the next popup menu, or
     // dismiss it, the first answering for the toolkit; "focus NAME" and "key KEYS" act on the
     // active window; "close main|map"; "open NAME FILTER", "save NAME", "export WHAT FORMAT
-    // ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops files from the desktop.
+    // ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops files from the desktop;
+    // "clip" puts a picture on the clipboard.
     bool step(const QString& step) {
         QStringList w = step.split(' ');
         const QString rest = step.section(' ', 1);
@@ -184,6 +186,10 @@ class Scene {
             editor->dispatch(e);
         }
         if (w[0] == "fresh") editor->QuitProgram(), editor->reset();
+        if (w[0] == "clip")  // a picture of glyphs 65 and 66 from elsewhere, in other colours
+            PutOnClipboard(GlyphsPicture(editor->state().charset,
+                                         {RgbColour(0, 0, 200), RgbColour(250, 250, 0)}, {65, 66}),
+                           "");
         if (w[0] == "resize")
             editor->mapWindow().resize(w[1].toInt(), w[2].toInt()), QTest::qWait(50);
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
@@ -215,7 +221,7 @@ class Scene {
     // "palette", "charset" the machine whose glyphs it starts with, "drag" the mode, "messages",
     // "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its first lines,
     // "folder" the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
-    // "clipboard", "picture NAME", "scroll" bars, text "cursor", "codes".
+    // "clipboard [LOW HIGH]", "picture NAME", "scroll" bars, text "cursor", "codes", "pixel X Y".
     QString probe(const QString& what) {
         const EditorState& s = editor->state();
         const std::string kind = what.section(' ', 0, 0).toStdString(),
@@ -282,10 +288,20 @@ class Scene {
                               ? editor->mainMenu().menuBar()->actions()[1]->menu()->actions()
                               : QList<QAction*>{})
             if (!a->isEnabled()) add(a->text().section('\t', 0, 0).toStdString(), " ");
-        const QClipboard* clipboard = QGuiApplication::clipboard();
-        if (kind == "clipboard")
-            out = clipboard->text().section('\n', 0, 0).toStdString() +
-                  (clipboard->image().isNull() ? "" : " and a picture");
+        const ClipboardForms clip = ReadClipboard();
+        const std::string text = clip.text.value_or("");
+        const CodeRange range{std::atoi(arg.c_str()), std::atoi(arg.c_str() + arg.find(' ') + 1)};
+        if (kind == "clipboard")  // its text's first line and lines, our own bytes, what it shows
+            out = text.substr(0, text.find('\n')) +
+                  Format(" (%d lines)", int(std::count(text.begin(), text.end(), '\n'))) +
+                  (clip.ownBytes ? " and our own bytes" : "") +
+                  (!clip.picture                                                ? ""
+                   : clip.picture == MapPicture(s.map, s.charset, s.palette)    ? " and the map"
+                   : clip.picture == GlyphsPicture(s.charset, s.palette, range) ? " and the glyphs"
+                                                                                : " and a picture");
+        if (kind == "pixel")  // of the map canvas
+            out = Format("%06X",
+                         editor->mapCanvas().surface().colourAt(range.low, range.high) & 0xFFFFFF);
         const auto picture = DecodePicture(file);
         if (kind == "picture")
             out = !picture.ok()                                               ? picture.reason
@@ -501,20 +517,30 @@ void EditorTest::editor_data() {
     row("Char > Map > ZX 32x24; key map Escape", "quits: 1");
     row("close main", "quits: 1");
     row("File > Quit", "quits: 1");
-    // The clipboard: glyphs go out as numbers and a picture and come back at the current glyph.
+    // The clipboard: glyphs go out as numbers, our own bytes and a picture and come back at the
+    // current glyph, a picture from elsewhere too; a text field with a selection copies that.
     row("bars 66 65; range on; Edit > Copy; range on; charset Lc 8,8; Edit > Paste",
-        "clipboard: $80, $C0, $60, $31, $02, $00, $0F, $01 and a picture; glyph 0: "
-        "80C0603102000F01; glyph 1: 0102040810204080; steps: 1");
+        "clipboard 65 66: $80, $C0, $60, $31, $02, $00, $0F, $01 (2 lines) and our own bytes and "
+        "the glyphs; glyph 0: 80C0603102000F01; glyph 1: 0102040810204080; steps: 1");
+    row("clip; charset Lc 72,8; Edit > Paste",
+        "glyph 4: 80C0603102000F01; glyph 5: 0102040810204080");
+    row("focus data field; key main Ctrl+A; key main Ctrl+C",
+        "clipboard: 128,192,96,49,2,0,15,1 (0 lines)");
     row("Edit > Copy; Char > Clear character; key main Ctrl+V; Edit > Undo",
         "glyph 65: 0000000000000000; steps: 2; greyed: ");
     row("Char > Map > ZX 32x24; key map Ctrl+C",
         "clipboard: $00, $01, $02, $03, $04, $05, $06, $07, $08, $09, $0A, $0B, $0C, $0D, $0E, "
-        "$0F, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $1A, $1B, $1C, $1D, $1E, $1F and a "
-        "picture");
+        "$0F, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $1A, $1B, $1C, $1D, $1E, $1F (24 "
+        "lines) and the map");
     // Typing on the map from a cell of the popup: a run of keys is one step; a row's end goes
     // on in the next; the codes follow "Text codes"; a click on the map ends it.
     row("popup Type text here; map Rc 600,48; type AB_e; map kd 0,0 0 8",
         "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1");
+    row("Char > Charset > C64 CAPS; Char > Map > Atari/C64 40x24; popup Type text here; map Rc "
+        "600,48; key map H; key map I; key map Space; key map @; key map Backspace; key map "
+        "Backspace; key map Return; key map A",
+        "cell 37,3: 8; cell 38,3: 9; cell 39,3: 32; cell 40,3: 43; cell 0,4: 1; cell 1,4: 5; pixel "
+        "31 64: 7FFF00");
     row("Char > Text codes > C64 screen codes; popup Type text here; map Rc 8,8; type @a_; Edit > "
         "Undo; Edit > Redo",
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
