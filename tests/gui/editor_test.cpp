@@ -63,15 +63,12 @@ class Scene {
     std::unique_ptr<Editor> own;
 
   public:
-    testing::TempFolder& folder = s_.folder;
-    FakeDialogs& dialogs = s_.dialogs;
-    int& quits = s_.quits;
     Editor* editor = s_.editor.get();
     QPoint popupAt;
     QWidget* clicked = nullptr;  // the canvas of the last canvas event
 
     Scene() {
-        for (const auto* f : {&folder, &s_.recovery})
+        for (const auto* f : {&s_.folder, &s_.recovery})
             for (const auto& entry : std::filesystem::directory_iterator(f->path()))
                 std::filesystem::remove_all(entry);
         Bytes scene(2048), psf = EncodePsf1(Charset{});
@@ -90,11 +87,11 @@ class Scene {
             {"small.png", EncodePng(picture)},
             {"g.prg", EncodePrg(0x3000, Bytes(scene.begin() + 528, scene.begin() + 656))}};
         for (const auto& [name, bytes] : files)
-            testing::WriteBytes(folder / name, bytes);
+            testing::WriteBytes(s_.folder / name, bytes);
         if (editor) editor->reset();
         if (!editor) editor = (s_.editor = Start({"scene.fnt"})).get();
-        dialogs = FakeDialogs{};
-        quits = 0;
+        s_.dialogs = FakeDialogs{};
+        s_.quits = 0;
         editor->dispatch(CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 24, 72));
         show(*editor);
     }
@@ -194,9 +191,9 @@ class Scene {
             editor->mapWindow().resize(w[1].toInt(), w[2].toInt()), QTest::qWait(50);
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
         if (w[0] == "open" || w[0] == "save")
-            dialogs.fileAnswers.push_back({name(w[1].toStdString()), w.value(2).toInt()});
+            s_.dialogs.fileAnswers.push_back({name(w[1].toStdString()), w.value(2).toInt()});
         if (w[0] == "export")
-            dialogs.exportAnswers.push_back(
+            s_.dialogs.exportAnswers.push_back(
                 ExportSettings{.what = ExportWhat(QStringList{"range", "all", "map"}.indexOf(w[1])),
                                .format = ExportFormat(QStringList{"asm", "c", "prg"}.indexOf(w[2])),
                                .loadAddress = w[3].toInt(nullptr, 16),
@@ -274,14 +271,14 @@ class Scene {
             out = std::string(editor->mainMenu().checked(Command::DragModeSwap) ? "swap" : "") +
                   (editor->mainMenu().checked(Command::DragModeCopy) ? "copy" : "");
         for (const auto& m :
-             kind == "messages" ? dialogs.messages : std::vector<FakeDialogs::Message>{})
+             kind == "messages" ? s_.dialogs.messages : std::vector<FakeDialogs::Message>{})
             add(m.title + "|" + m.text);
         for (const auto& r :
-             kind == "asked" ? dialogs.requests : std::vector<FakeDialogs::Request>{})
+             kind == "asked" ? s_.dialogs.requests : std::vector<FakeDialogs::Request>{})
             add(r.kind + "|" + r.title + "|" + r.folder + "|" + r.filters);
         if (kind == "folder") out = s.LastDirectory;
         if (kind == "steps") out = std::to_string(editor->history().size());
-        if (kind == "quits") out = std::to_string(quits);
+        if (kind == "quits") out = std::to_string(s_.quits);
         if (kind == "focus" && QApplication::focusWidget())
             out = QApplication::focusWidget()->objectName().toStdString();
         for (QAction* a : kind == "greyed"
@@ -317,12 +314,12 @@ class Scene {
             out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
         for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)
             if (kind == "codes" && editor->mainMenu().checked(id)) out = std::to_string(id);
-        return QString::fromStdString(out).replace(QString::fromStdString(folder.path()), "~");
+        return QString::fromStdString(out).replace(QString::fromStdString(s_.folder.path()), "~");
     }
 
   private:
     std::string name(const std::string& relative) const {
-        return relative.empty() || relative[0] == '/' ? relative : folder / relative;
+        return relative.empty() || relative[0] == '/' ? relative : s_.folder / relative;
     }
     QWidget* widget(const QString& name) {
         Editor& e = *editor;
