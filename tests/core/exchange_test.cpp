@@ -36,7 +36,7 @@ TEST(Exchange, WellKnownTextCodes) {
             << int(r.set) << " " << r.code;
 }
 
-TEST(Exchange, TextNumbers) {
+TEST(Exchange, PastedNumbersAndOwnBytes) {
     const Bytes g = {1, 2, 3, 4, 5, 6, 7, 255};
     // clang-format off
     struct Row { std::string text; std::optional<Bytes> glyphs; } rows[] = {
@@ -46,13 +46,10 @@ TEST(Exchange, TextNumbers) {
     // clang-format on
     for (const Row& r : rows)
         EXPECT_EQ(GlyphsFromText(r.text), r.glyphs) << "text \"" << r.text << "\"";
-}
-
-// Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
-TEST(Exchange, OwnBytes) {
-    const std::pair<std::size_t, bool> rows[] = {{8, true},  {2048, true}, {0, false},
-                                                 {9, false}, {7, false},   {2056, false}};
-    for (auto [size, taken] : rows)
+    // Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
+    const std::pair<std::size_t, bool> own[] = {{8, true},  {2048, true}, {0, false},
+                                                {9, false}, {7, false},   {2056, false}};
+    for (auto [size, taken] : own)
         EXPECT_EQ(GlyphsFromOwnBytes(Bytes(size, 0x5A)),
                   taken ? std::optional(Bytes(size, 0x5A)) : std::nullopt)
             << size;

@@ -300,10 +300,9 @@ class Scene {
             out = Format("%06X",
                          editor->mapCanvas().surface().colourAt(range.low, range.high) & 0xFFFFFF);
         const auto picture = DecodePicture(file);
-        if (kind == "picture")
-            out = !picture.ok()                                               ? picture.reason
-                  : *picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
-                                                                              : "another";
+        if (kind == "picture")  // or why it could not be read
+            out = picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
+                                                                           : picture.reason;
         const auto& area = editor->mapScrollArea();
         const bool gap =
             editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect();
