@@ -186,10 +186,6 @@ TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
         EXPECT_EQ(DecodePsf(file).reason, reason) << file.size();
 }
 
-Bytes Picture(const char* name) {
-    return ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name));
-}
-
 // Small pictures written by an independent script (tests/data/pictures/make_pictures.py):
 // pixel (x, y) of each 13 x 7 picture has colour (3 * x + y) % n of its list.
 TEST(PictureDecode, EveryLayoutGivesThePattern) {
@@ -213,14 +209,18 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         Image expected(13, 7);
         for (int p = 0; p < 13 * 7; ++p)
             SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
-        const auto picture = DecodePicture(Picture(rows[i].first));
+        const auto picture =
+            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(rows[i].first)));
         EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
             << rows[i].first << " " << picture.reason;
     }
-    EXPECT_EQ(DecodePicture(Picture("rgb8-cut-pixels.png")).reason,
-              "its image data is damaged or cut short");
-    EXPECT_EQ(DecodePicture(Picture("bmp8-rle.bmp")).reason,
-              "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read");
+    for (auto [name, reason] :
+         {std::pair{"rgb8-cut-pixels.png", "its image data is damaged or cut short"},
+          {"bmp8-rle.bmp",
+           "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read"}})
+        EXPECT_EQ(
+            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name))).reason,
+            reason);
 }
 
 // A picture of 128 or 256 pixels a side in the current colours gives its charset back, even

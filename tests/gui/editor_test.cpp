@@ -154,22 +154,20 @@ class Scene {
                     if (!a->isSeparator() && a->text() == rest) return a->data().toInt();
                 return std::nullopt;
             });
-        if (w[0] == "real") {
-            Menu::SetPopupAnswer(nullptr);
+        if (w[0] == "real")  // no answer is set: each row starts without one
             QTimer::singleShot(50, [this, item = step.section(' ', 2)] {
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                 popupAt = menu ? menu->pos() : QPoint();
                 for (QAction* a : menu ? menu->actions() : QList<QAction*>{})
                     if (!a->isSeparator() && a->text() == item) {
-                        const QPoint at =
-                            menu->actionGeometry(a).center();  // the pointer must travel there
+                        // The pointer must travel there.
+                        const QPoint at = menu->actionGeometry(a).center();
                         QTest::mouseMove(menu, at + QPoint(0, 1));
                         QTest::mouseMove(menu, at);
                         return QTest::mouseClick(menu, Qt::LeftButton, {}, at);
                     }
                 if (menu) menu->close();
             });
-        }
         if (w[0] == "focus") widget(rest)->setFocus();
         if (w[0] == "key") {
             Window& window = w[1] == "main" ? editor->mainWindow() : editor->mapWindow();
