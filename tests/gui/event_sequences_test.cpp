@@ -3,9 +3,9 @@
 // fuzzer.
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
+#include "core/temp_folder.h"
 #include "fuzz/driver/event_run.h"
 
 using namespace pixlore;
@@ -27,11 +27,8 @@ class EventSequencesTest : public QObject {
         }
         for (const auto& kept :
              std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/editor_events"))
-            if (kept.path().filename().string().starts_with("regression-")) {
-                std::ifstream in(kept.path(), std::ios::binary);
-                QTest::newRow(kept.path().filename().c_str())
-                    << std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-            }
+            if (kept.path().filename().string().starts_with("regression-"))
+                QTest::newRow(kept.path().filename().c_str()) << testing::ReadBytes(kept.path());
     }
     void sequences() {
         QFETCH(std::vector<std::uint8_t>, bytes);
