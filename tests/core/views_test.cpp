@@ -184,8 +184,6 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
 // The character map's edits on a map whose cells (0..5, 0..4) show as letters, row after row:
 // "abcdef ghijkl mnopqr stuvwx yzABCD". On a 4 x 3 map they are the active area, the spare
 // column and row, and a column and row beyond. Other cells that change follow as "x,y:code".
-using Edit = std::function<void(CharMap&)>;
-
 CharMap Lettered(int width, int height) {
     CharMap map;
     InitCharMap(map);
@@ -209,7 +207,7 @@ std::string Shown(const CharMap& map) {
     return shown;
 }
 
-Edit Popup(bool (*command)(CharMap&), int x, int y) {
+std::function<void(CharMap&)> Popup(bool (*command)(CharMap&), int x, int y) {
     return [=](CharMap& map) {
         map.PopupCellX = x, map.PopupCellY = y;
         EXPECT_EQ(command(map), x >= 0 && y >= 0);
@@ -220,7 +218,7 @@ Edit Popup(bool (*command)(CharMap&), int x, int y) {
 TEST(CharMap, Edits) {
     const struct {
         int width, height;
-        Edit edit;
+        std::function<void(CharMap&)> edit;
         const char* after;
     } rows[] = {
         {4, 3, Popup(InsertChar, 1, 1), "4x3 abcdef g.hijl mnopqr stuvwx yzABCD"},
