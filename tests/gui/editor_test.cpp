@@ -225,13 +225,13 @@ class Scene {
         auto add = [&out](const std::string& part, const char* separator = " / ") {
             out += (out.empty() ? "" : separator) + part;
         };
+        // The numbers in arg: a glyph's code, a cell's x,y, a range's codes, a pixel's x y.
+        const int x = std::atoi(arg.c_str()),
+                  y = std::atoi(arg.c_str() + arg.find_first_of(", ") + 1);
         const Bytes file = testing::ReadBytes(name(arg));
-        const std::uint8_t* bytes =
-            kind == "file" ? file.data() : GlyphAt(s.charset, std::atoi(arg.c_str()));
-        for (int i = 0; i < (kind == "glyph"  ? 8
-                             : kind == "file" ? std::min<int>(file.size(), 8)
-                                              : 0);
-             ++i)
+        const std::uint8_t* bytes = kind == "file" ? file.data() : GlyphAt(s.charset, x);
+        const int count = kind == "glyph" ? 8 : kind == "file" ? std::min<int>(file.size(), 8) : 0;
+        for (int i = 0; i < count; ++i)
             out += Format("%02X", bytes[i]);
         if (kind == "file")
             out = std::filesystem::exists(name(arg)) ? Format("%d bytes ", int(file.size())) + out
@@ -243,9 +243,7 @@ class Scene {
         if (kind == "char") out = std::to_string(s.selection.CurrentChar);
         if (kind == "title") out = editor->mainWindow().title();
         if (what == "map title") out = editor->mapWindow().title();
-        if (kind == "cell")
-            out = std::to_string(
-                s.map.at(std::atoi(arg.c_str()), std::atoi(arg.c_str() + arg.find(',') + 1)));
+        if (kind == "cell") out = std::to_string(s.map.at(x, y));
         const QPoint at = popupAt - (clicked ? clicked->mapToGlobal(QPoint()) : QPoint());
         if (what == "popup at") out = Format("%d,%d", at.x(), at.y());
         const QSize content = editor->mapScrollArea().contentSize();
@@ -285,18 +283,17 @@ class Scene {
             if (!a->isEnabled()) add(a->text().section('\t', 0, 0).toStdString(), " ");
         const ClipboardForms clip = ReadClipboard();
         const std::string text = clip.text.value_or("");
-        const CodeRange range{std::atoi(arg.c_str()), std::atoi(arg.c_str() + arg.find(' ') + 1)};
         if (kind == "clipboard")  // its text's first line and lines, our own bytes, what it shows
-            out = text.substr(0, text.find('\n')) +
-                  Format(" (%d lines)", int(std::count(text.begin(), text.end(), '\n'))) +
-                  (clip.ownBytes ? " and our own bytes" : "") +
-                  (!clip.picture                                                ? ""
-                   : clip.picture == MapPicture(s.map, s.charset, s.palette)    ? " and the map"
-                   : clip.picture == GlyphsPicture(s.charset, s.palette, range) ? " and the glyphs"
-                                                                                : " and a picture");
+            out =
+                text.substr(0, text.find('\n')) +
+                Format(" (%d lines)", int(std::count(text.begin(), text.end(), '\n'))) +
+                (clip.ownBytes ? " and our own bytes" : "") +
+                (!clip.picture                                                 ? ""
+                 : clip.picture == MapPicture(s.map, s.charset, s.palette)     ? " and the map"
+                 : clip.picture == GlyphsPicture(s.charset, s.palette, {x, y}) ? " and the glyphs"
+                                                                               : " and a picture");
         if (kind == "pixel")  // of the map canvas
-            out = Format("%06X",
-                         editor->mapCanvas().surface().colourAt(range.low, range.high) & 0xFFFFFF);
+            out = Format("%06X", editor->mapCanvas().surface().colourAt(x, y) & 0xFFFFFF);
         const auto picture = DecodePicture(file);
         if (kind == "picture")  // or why it could not be read
             out = picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
