@@ -20,12 +20,6 @@ using testing::Bytes;
 using testing::Pattern;
 using testing::ReadBytes;
 
-mode_t ModeOf(const std::string& name) {
-    struct stat st {};
-    stat(name.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
 // 7 when a write past a file size limit of 1000 bytes fails as it should.
 int WriteUnderSizeLimit(const std::string& name) {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -55,7 +49,8 @@ TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
     for (auto [name, status, mode] : rows) {
         EXPECT_EQ(SafeWrite(folder / name, Pattern(768, 2)), status) << name;
         if (!mode) continue;
-        EXPECT_EQ(std::pair(ReadBytes(folder / name), ModeOf(folder / name)),
+        EXPECT_EQ(std::pair(ReadBytes(folder / name),
+                            mode_t(std::filesystem::status(folder / name).permissions())),
                   std::pair(Pattern(768, 2), mode))
             << name;
     }
