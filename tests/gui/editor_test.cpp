@@ -109,10 +109,11 @@ class Scene {
     // L, R or M with d(own), u(p) or c(lick), or mv, en(ter), lv (leave), ku, kd (keys), wh(eel);
     // "button TEXT" clicks a shift button, "bars BEGIN END" moves the track bars, "range on"
     // ticks the box; "popup [ITEM]" and "real popup [ITEM]" choose in the next popup menu, or
-    // dismiss it, the first answering for the toolkit; "focus NAME" and "key KEYS" act on the
-    // active window; "close main|map"; "open NAME FILTER", "save NAME", "export WHAT FORMAT
-    // ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops files from the desktop;
-    // "clip" puts a picture on the clipboard.
+    // dismiss it, the first answering for the toolkit; "focus NAME" and "key main|map KEYS"
+    // act on a window; "type TEXT" types on the map ("_" a space); "resize W H" and "close
+    // main|map" the windows; "fresh" quits and starts again; "open NAME FILTER", "save NAME",
+    // "export WHAT FORMAT ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops
+    // files from the desktop; "clip" puts a picture from elsewhere on the clipboard.
     bool step(const QString& step) {
         QStringList w = step.split(' ');
         const QString rest = step.section(' ', 1);
