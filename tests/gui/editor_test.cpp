@@ -505,6 +505,7 @@ void EditorTest::editor_data() {
     row("Char > Map > ZX 32x24; key map Ctrl+I; key map Ctrl+O",
         "glyph 65: 80C0603102000F01; asked: ");
     row("key main Tab", "focus: begin bar");
+    row("key main Tab; key main Shift+Tab", "focus: charset canvas");
     row("focus data field; key main Escape", "quits: 1");
     row("Char > Map > ZX 32x24; key map Escape", "quits: 1");
     row("close main", "quits: 1");
