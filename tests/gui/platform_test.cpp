@@ -88,7 +88,8 @@ class PlatformTest : public QObject {
                 if (w[i].size() != 1 || !QString("mprde").contains(w[i])) continue;
                 const bool button = QString("prd").contains(w[i]);
                 const QStringList xy = w[i + 1 + button].split(',');
-                const auto which = Qt::MouseButton(button << QString("LRM").indexOf(w[i + 1]));
+                const auto which =
+                    button ? Qt::MouseButton(1 << QString("LRM").indexOf(w[i + 1])) : Qt::NoButton;
                 const QPoint at =
                     probe.canvas->mapTo(&probe.window, QPoint(xy[0].toInt(), xy[1].toInt()) +
                                                            QPoint(1, 1) * probe.canvas->border());
