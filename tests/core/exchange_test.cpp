@@ -1,5 +1,7 @@
 // What goes to and comes from other programs: the codes of typed characters, the numbers of a
-// pasted text, a pasted picture cut into glyphs, and the source text of an export.
+// pasted text, a pasted picture cut into glyphs, and the source text of an export; and what the
+// import reads: PC screen fonts and BMP or PNG pictures of a charset, each taken whole or
+// refused with a reason, and the inputs kept from the fuzz runs.
 #include "charset/text_codes.h"
 #include "formats/assembler_source.h"
 #include "formats/c_source.h"
@@ -7,6 +9,8 @@
 #include "formats/glyph_clipboard.h"
 #include "formats/identifier.h"
 #include "formats/picture_import.h"
+#include "formats/psf.h"
+#include "fuzz/model/exchange_model.h"
 #include "support.h"
 #include "views/charset_view.h"
 
@@ -14,6 +18,7 @@ namespace pixlore {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::ReadBytes;
 
 TEST(Exchange, WellKnownTextCodes) {
     using enum TextCodes;
@@ -26,14 +31,12 @@ TEST(Exchange, WellKnownTextCodes) {
         {AtariScreen, U'A', 33}, {AtariScreen, U'a', 97}, {Zx80Zx81, U' ', 0}, {Zx80Zx81, U'0', 28},
         {Zx80Zx81, U'A', 38}, {Zx80Zx81, U'!', -1}, {Microsha, U'А', 97}, {Microsha, U'я', 113}};
     // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << static_cast<int>(r.set) << " " << r.code);
-        const auto code = CodeOfCharacter(r.set, r.c);
-        EXPECT_EQ(code ? *code : -1, r.code);
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(std::optional<int>(CodeOfCharacter(r.set, r.c)).value_or(-1), r.code)
+            << int(r.set) << " " << r.code;
 }
 
-TEST(Exchange, TextNumbers) {
+TEST(Exchange, PastedNumbersAndOwnBytes) {
     const Bytes g = {1, 2, 3, 4, 5, 6, 7, 255};
     // clang-format off
     struct Row { std::string text; std::optional<Bytes> glyphs; } rows[] = {
@@ -41,28 +44,20 @@ TEST(Exchange, TextNumbers) {
         {"1 2 3 4 5 6 7", {}}, {"1 2 3 4 5 6 7 256", {}}, {"1 2 3 4 5 6 7 -1", {}},
         {"1 2 3 4 5 6 7 $", {}}, {"1 2 3 4 5 6 7 6A", {}}, {"db 1,2,3,4,5,6,7,8", {}}, {"", {}}};
     // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE("text \"" + r.text + "\"");
-        EXPECT_EQ(GlyphsFromText(r.text), r.glyphs);
-    }
-}
-
-// Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
-TEST(Exchange, OwnBytes) {
-    const std::pair<std::size_t, bool> rows[] = {{8, true},  {2048, true}, {0, false},
-                                                 {9, false}, {7, false},   {2056, false}};
-    for (auto [size, taken] : rows) {
-        SCOPED_TRACE(size);
-        const Bytes bytes(size, 0x5A);
-        EXPECT_EQ(GlyphsFromOwnBytes(bytes), taken ? std::optional(bytes) : std::nullopt);
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(GlyphsFromText(r.text), r.glyphs) << "text \"" << r.text << "\"";
+    // Our own form on the clipboard is taken only as whole glyphs, at most a charset of them.
+    const std::pair<std::size_t, bool> own[] = {{8, true},  {2048, true}, {0, false},
+                                                {9, false}, {7, false},   {2056, false}};
+    for (auto [size, taken] : own)
+        EXPECT_EQ(GlyphsFromOwnBytes(Bytes(size, 0x5A)),
+                  taken ? std::optional(Bytes(size, 0x5A)) : std::nullopt)
+            << size;
 }
 
 // Pictures at one pixel a glyph pixel; the doubled ones come through the desktop test.
 TEST(Exchange, PicturesCutIntoGlyphs) {
-    Charset charset{};
-    for (int i = 0; i < kCharsetBytes; ++i)
-        charset[i] = static_cast<std::uint8_t>(i * 37 + i / 8);
+    const Charset charset = testing::CharsetOf(testing::Pattern(2048, 0));
     const Palette c64{RgbColour(0x6C, 0x5E, 0xB5), RgbColour(0x35, 0x28, 0x79)};
     const Image doubled = GlyphsPicture(charset, c64, {65, 84});  // 16 and 4 glyphs, 12 paper
     Image picture(doubled.width() / 2, doubled.height() / 2);
@@ -130,13 +125,11 @@ TEST(Export, NamesFromFiles) {
         {"my-font.v2.s", "my_font_v2"}, {"/tmp/8x8.c", "charset_8x8"},
         {"/tmp/int.c", "int_"},         {"/tmp/.c", "_c"},
         {"/tmp/", "charset"},           {"/a.b/\xc3\xa9t\xc3\xa9.c", "__t__"}};
-    for (auto [file, identifier] : rows) {
-        EXPECT_EQ(IdentifierFromFileName(file, "charset"), identifier);
-        EXPECT_TRUE(IsIdentifier(identifier));
-    }
+    for (auto [file, identifier] : rows)
+        EXPECT_EQ(std::pair(IdentifierFromFileName(file, "charset"), IsIdentifier(identifier)),
+                  std::pair(std::string(identifier), true));
     for (const char* bad : {"", "1a", "a-b", "a b", "\xc3\xa9"})
         EXPECT_FALSE(IsIdentifier(bad)) << bad;
-    EXPECT_EQ(CountName("zx_Font"), "ZX_FONT_COUNT");
     const std::tuple<const char*, ExportFormat, const char*> names[] = {
         {"a", ExportFormat::Assembler, "a.s"},       {"a.ASM", ExportFormat::Assembler, "a.ASM"},
         {"a.inc", ExportFormat::Assembler, "a.inc"}, {"a.a65", ExportFormat::Assembler, "a.a65"},
@@ -144,6 +137,146 @@ TEST(Export, NamesFromFiles) {
         {"a.s", ExportFormat::C, "a.s.c"},           {"a", ExportFormat::Prg, "a.prg"}};
     for (auto [chosen, format, name] : names)
         EXPECT_EQ(WithExportExtension(chosen, format), name);
+}
+
+// A PSF1 font: mode, glyph height and glyph bytes; or, with a header of 7 numbers (version,
+// header size, flags, glyph count, bytes a glyph, height, width), a PSF2 font.
+Bytes Psf(std::vector<std::uint32_t> header, int glyphBytes) {
+    Bytes b = header.size() == 2 ? Bytes{0x36, 0x04} : Bytes{0x72, 0xB5, 0x4A, 0x86};
+    for (std::uint32_t v : header)
+        for (std::size_t i = 0; i < (header.size() == 2 ? 1 : 4); ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    b.resize(std::max<std::size_t>(b.size(), header.size() == 7 ? header[1] : 0), 0xEE);
+    for (int i = 0; i < glyphBytes; ++i)
+        b.push_back(static_cast<std::uint8_t>(i * 13));
+    return b;
+}
+
+TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
+    Bytes cut = model::Gzip(Psf({0, 8}, 2048), 1), bomb = Psf({0, 8}, 2048);
+    cut.resize(cut.size() / 2);
+    bomb.resize(17u << 20);
+    // A font, its glyphs, and where they start.
+    const std::tuple<Bytes, int, std::size_t> fonts[] = {{Psf({0, 8}, 2048), 256, 4},
+                                                         {Psf({1, 8}, 4096), 512, 4},
+                                                         {Psf({0, 32, 0, 3, 8, 8, 8}, 24), 3, 32},
+                                                         {Psf({0, 40, 1, 3, 8, 8, 8}, 24), 3, 40}};
+    for (const auto& [font, glyphs, at] : fonts)
+        for (const Bytes& file : {font, model::Gzip(font, 1)}) {
+            const auto read = DecodePsf(file).value.value_or(PsfFont{});
+            EXPECT_EQ(std::pair(read.glyphCount, read.glyphs),
+                      std::pair(glyphs, Bytes(font.begin() + at, font.begin() + at + 8 * glyphs)));
+        }
+    const std::string only = "; only fonts of 8 x 8 pixels can be read";
+    const std::pair<Bytes, std::string> refused[] = {
+        {{}, "it is not a PSF font"},
+        {Psf({0, 16}, 4096), "its glyphs are 8 x 16 pixels" + only},
+        {Psf({0, 32, 0, 3, 16, 8, 9}, 48), "its glyphs are 9 x 8 pixels" + only},
+        {Psf({0x10, 8}, 2048), "its header is damaged"},
+        {Psf({0, 32, 0, 0, 8, 8, 8}, 0), "its header is damaged"},
+        {{0x36, 0x04, 0x00}, "its header is cut short"},
+        {{0x72, 0xB5, 0x4A, 0x86, 0, 0}, "its header is cut short"},
+        {Psf({0, 8}, 2047),
+         "the font is cut short: its 256 glyphs need 2048 bytes and the file has 2047"},
+        {Psf({0, 32, 0, 1 << 30, 8, 8, 8}, 24),
+         "the font is cut short: its 1073741824 glyphs need 8589934592 bytes and the file has 24"},
+        {cut, "its gzip data is damaged or cut short"},
+        {model::Gzip(bomb, 1), "it unpacks to more than any font holds"}};
+    for (const auto& [file, reason] : refused)
+        EXPECT_EQ(DecodePsf(file).reason, reason) << file.size();
+}
+
+// Small pictures written by an independent script (tests/data/pictures/make_pictures.py):
+// pixel (x, y) of each 13 x 7 picture has colour (3 * x + y) % n of its list.
+TEST(PictureDecode, EveryLayoutGivesThePattern) {
+    const std::vector<Colour> colours[] = {
+        {kBlack, kWhite, 0x0000FF, 0xFFFF00}, {kBlack, kWhite},
+        {kBlack, 0x646464, 0xC8C8C8, kWhite}, {kBlack, 0x555555, 0xAAAAAA, kWhite},
+        {kBlack, 0x111111, 0x222222, kWhite}, {kBlack, kWhite, 0x0000FF, kBlack}};
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {
+        {"bmp1.bmp", 1}, {"bmp4.bmp", 0}, {"bmp8.bmp", 0}, {"bmp16.bmp", 0}, {"bmp16-565.bmp", 0},
+        {"bmp24.bmp", 0}, {"bmp24-topdown.bmp", 0}, {"bmp32.bmp", 0}, {"bmp32-bitfields.bmp", 0},
+        {"gray1.png", 1}, {"gray2.png", 3}, {"gray4.png", 4}, {"gray8.png", 2}, {"gray16.png", 2},
+        {"rgb8.png", 0}, {"rgb16.png", 0}, {"palette1.png", 1}, {"palette2.png", 0},
+        {"palette4.png", 0}, {"palette8.png", 0}, {"grayalpha8.png", 2}, {"grayalpha16.png", 2},
+        {"rgba8.png", 0}, {"rgba16.png", 0}, {"rgb8-sub.png", 0}, {"rgb8-up.png", 0},
+        {"rgb8-average.png", 0}, {"rgb8-paeth.png", 0}, {"rgb8-interlaced.png", 0},
+        {"palette2-interlaced.png", 0}};
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const std::vector<Colour>& list = colours[rows[i].second];
+        Image expected(13, 7);
+        for (int p = 0; p < 13 * 7; ++p)
+            SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
+        const auto picture =
+            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(rows[i].first)));
+        EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
+            << rows[i].first << " " << picture.reason;
+    }
+    for (auto [name, reason] :
+         {std::pair{"rgb8-cut-pixels.png", "its image data is damaged or cut short"},
+          {"bmp8-rle.bmp",
+           "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read"}})
+        EXPECT_EQ(
+            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name))).reason,
+            reason);
+}
+
+// A picture of 128 or 256 pixels a side in the current colours gives its charset back, even
+// when ink is most common; in other colours the most common colour is paper, a tie going to
+// the colour met first.
+TEST(PictureImport, CharsetFromPicture) {
+    const Palette c64{0xB55E6C, 0x79283C}, other{0x1EC80A, 0x5A005A};
+    const Charset numbered = testing::CharsetOf(testing::Pattern(2048, 7));
+    Charset sparse{}, dense;
+    GlyphAt(sparse, 65)[0] = 0x81;
+    GlyphAt(sparse, 255)[7] = 0x01;
+    std::transform(sparse.begin(), sparse.end(), dense.begin(), [](auto b) { return ~b; });
+    const std::tuple<Charset, Palette, Palette, Charset> rows[] = {
+        {numbered, c64, c64, numbered},
+        {dense, {}, {}, dense},
+        {Charset{}, c64, c64, Charset{}},
+        {dense, {kBlack, kWhite}, {kBlack, kWhite}, dense},
+        {sparse, other, {}, sparse},
+        {dense, other, {}, sparse},
+        {sparse, {kWhite, 0x030201}, {}, sparse}};
+    for (const auto& [charset, drawn, current, read] : rows)
+        for (int scale : {1, 2}) {
+            Image big(256, 256), picture(128 * scale, 128 * scale);
+            RenderCharsetImage(big, charset, drawn);
+            for (int i = 0; i < 128 * scale * 128 * scale; ++i)
+                picture.data()[i] =
+                    big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
+            EXPECT_EQ(CharsetFromPicture(picture, current).value.value(), read)
+                << scale << " " << std::hex << drawn.InkColor;
+        }
+    for (int redColumns : {64, 65}) {
+        Image tie(128, 128, 0x050505);
+        FillRect(tie, 128 - redColumns, 0, redColumns, 128, 0x0000FF);
+        EXPECT_EQ(GlyphAt(CharsetFromPicture(tie, {}).value.value(), 0)[0],
+                  redColumns == 64 ? 0 : 0xFF);
+    }
+    for (auto [w, h] : {std::pair{256, 128}, {255, 255}, {512, 512}, {128, 256}})
+        EXPECT_EQ(CharsetFromPicture(Image(w, h), {}).reason,
+                  "the picture is " + std::to_string(w) + " x " + std::to_string(h) +
+                      " pixels; a charset picture is 256 x 256 or 128 x 128");
+}
+
+// The inputs kept from the decoders' fuzz runs (among them BMP bit-field masks and soft edges
+// of many colours) against the models.
+TEST(UntrustedFiles, KeptFuzzInputsAgreeWithTheModels) {
+    int targets = 0;
+    for (const auto& folder : std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS)) {
+        const std::string target = folder.path().filename();
+        if (target == "editor_events") continue;  // replayed by the GUI tests
+        ++targets;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const Bytes input = ReadBytes(entry.path().string());
+            EXPECT_EQ(model::CheckDecoder(target, input.data(), input.size()), "") << entry.path();
+        }
+    }
+    EXPECT_EQ(targets, 9);
 }
 
 }  // namespace

@@ -19,12 +19,11 @@ using Bytes = std::vector<std::uint8_t>;
 inline ::testing::AssertionResult Same(const Image& a, const Image& b) {
     if (a.width() != b.width() || a.height() != b.height())
         return ::testing::AssertionFailure() << "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.row(y)[x] != b.row(y)[x])
-                return ::testing::AssertionFailure()
-                       << "pixel " << x << "," << y << " is " << std::hex << a.colourAt(x, y)
-                       << ", not " << b.colourAt(x, y);
+    for (int i = 0; i < a.width() * a.height(); ++i)
+        if (a.data()[i] != b.data()[i])
+            return ::testing::AssertionFailure()
+                   << "pixel " << i % a.width() << "," << i / a.width() << " is " << std::hex
+                   << a.data()[i] << ", not " << b.data()[i];
     return ::testing::AssertionSuccess();
 }
 

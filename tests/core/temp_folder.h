@@ -26,7 +26,6 @@ class TempFolder {
 
     std::string path() const { return path_.string(); }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    // Names of everything in the folder.
 
   private:
     std::filesystem::path path_;
@@ -34,8 +33,7 @@ class TempFolder {
 
 inline void WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& name) {

@@ -1,8 +1,11 @@
 // The three views against literal renders (the charset grid with its cursor and mouse frames,
-// the enlarged glyph, the map), and their redraws of what changed against full redraws.
+// the enlarged glyph, the map), and their redraws of what changed against full redraws; and
+// the character map's edits.
 #include <algorithm>
+#include <functional>
 #include <random>
 
+#include "charmap/charmap.h"
 #include "support.h"
 #include "views/charset_display.h"
 #include "views/charset_view.h"
@@ -15,12 +18,6 @@ namespace pixlore {
 namespace {
 
 using testing::Same;
-Charset RandomCharset(std::mt19937& random) {
-    Charset charset;
-    for (auto& byte : charset)
-        byte = static_cast<std::uint8_t>(random());
-    return charset;
-}
 
 // The charset picture with the cursor's checkerboard on the current cell: dx + dy odd.
 Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
@@ -32,15 +29,10 @@ Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
     return image;
 }
 
-void Frame(Image& image, int cellX, int cellY, Colour colour) {
-    OutlineRect(image, 16 * cellX, 16 * cellY, 16, 16, colour);
-}
-
 // The grid; the cursor; the hover frame round the cell under the pointer; and while dragging,
 // the dragged cell hanging from the pointer itself, under a frame round the cell below.
 TEST(CharsetView, PictureCursorHoverAndDrag) {
-    std::mt19937 random(11);
-    const Charset charset = RandomCharset(random);
+    const Charset charset = testing::CharsetOf(testing::Pattern(2048, 11));
     const Palette palette{0x336699, 0xCC0011};
     Image picture(256, 256, kWhite), plain(256, 256);
     RenderCharsetImage(picture, charset, palette);
@@ -55,13 +47,13 @@ TEST(CharsetView, PictureCursorHoverAndDrag) {
         ComposeCharsetCanvas(surface, picture, selection);
         EXPECT_TRUE(Same(surface, expected));
         ShowCharsetHover(surface, picture, selection, x, y);
-        Frame(expected, cellX, cellY, kHoverColour);
+        OutlineRect(expected, 16 * cellX, 16 * cellY, 16, 16, kHoverColour);
         EXPECT_TRUE(Same(surface, expected)) << x << "," << y;
         for (int source : {0, 200, 255}) {
             ShowDragPreview(surface, picture, selection, {1, source, 0}, x, y);
             expected = CharsetCanvas(charset, palette, 37);
             DrawImage(expected, CopyRect(plain, source % 16 * 16, source / 16 * 16, 16, 16), x, y);
-            Frame(expected, cellX, cellY, kDropTargetColour);
+            OutlineRect(expected, 16 * cellX, 16 * cellY, 16, 16, kDropTargetColour);
             EXPECT_TRUE(Same(surface, expected)) << x << "," << y << " from " << source;
         }
     }
@@ -70,28 +62,25 @@ TEST(CharsetView, PictureCursorHoverAndDrag) {
 // Dotted lines along x, y = 0, 16, ..., 112, white on even and black on odd coordinates, over
 // 15 x 15 squares of ink or paper with a paper line right of and below each.
 TEST(GlyphView, EnlargedGlyphAndItsData) {
-    const std::array<std::uint8_t, 8> glyphs[] = {
-        {}, {255, 255, 255, 255, 255, 255, 255, 255}, {128, 192, 96, 49, 2, 0, 15, 1}};
-    for (const auto& glyph : glyphs)
-        for (const Palette palette : {Palette{}, Palette{0x336699, 0xCC0011}}) {
-            Image surface(128, 128, 0x123456), expected(128, 128);
-            RenderGlyphImage(surface, glyph.data(), palette);
-            for (int i = 0; i < 128 * 128; ++i) {
-                const int x = i % 128, y = i / 128;
-                const bool ink = x % 16 < 15 && y % 16 < 15 && glyph[y / 16] & (0x80 >> (x / 16));
-                Colour c = ink ? palette.InkColor : palette.PaperColor;
-                if (x % 16 == 0) c = y % 2 ? kBlack : kWhite;
-                if (y % 16 == 0) c = x % 2 ? kBlack : kWhite;
-                SetPixel(expected, x, y, c);
-            }
-            EXPECT_TRUE(Same(surface, expected)) << +glyph[0] << " ink " << palette.InkColor;
-        }
-    EXPECT_EQ(GlyphDataText(glyphs[2].data()), "128,192,96,49,2,0,15,1");
+    const std::uint8_t glyph[8] = {128, 192, 96, 49, 2, 0, 15, 1};
+    const Palette palette{0x336699, 0xCC0011};
+    Image surface(128, 128, 0x123456), expected(128, 128);
+    RenderGlyphImage(surface, glyph, palette);
+    for (int i = 0; i < 128 * 128; ++i) {
+        const int x = i % 128, y = i / 128;
+        const bool ink = x % 16 < 15 && y % 16 < 15 && glyph[y / 16] & (0x80 >> (x / 16));
+        Colour c = ink ? palette.InkColor : palette.PaperColor;
+        if (x % 16 == 0) c = y % 2 ? kBlack : kWhite;
+        if (y % 16 == 0) c = x % 2 ? kBlack : kWhite;
+        SetPixel(expected, x, y, c);
+    }
+    EXPECT_TRUE(Same(surface, expected));
+    EXPECT_EQ(GlyphDataText(glyph), "128,192,96,49,2,0,15,1");
 }
 
 // The active area cell by cell, whatever lies beyond it left as it was; the pointer hovers
 // over the active area and the spare column and row.
-TEST(MapView, CellsHoverAndTitle) {
+TEST(MapView, CellsAndHover) {
     std::mt19937 random(31);
     Image noise(kMapCanvasWidth, kMapCanvasHeight);
     for (int i = 0; i < 1280 * 800; ++i)
@@ -101,7 +90,7 @@ TEST(MapView, CellsHoverAndTitle) {
         for (auto& cell : map.cells)
             cell = static_cast<std::int32_t>(random() & 0xFF);
         SetMapSize(map, width, height);
-        const Charset charset = RandomCharset(random);
+        const Charset charset = testing::CharsetOf(testing::Pattern(2048, width));
         const Palette palette{0x336699, 0xCC0011};
         Image surface = noise, expected = noise;
         RenderCharMapImage(surface, map, charset, palette);
@@ -118,10 +107,9 @@ TEST(MapView, CellsHoverAndTitle) {
     for (auto [x, y, cellX, cellY] : rows)
         EXPECT_EQ(MapHoverCell(map, x, y).value_or(Cell{-1, 0}), (Cell{cellX, cellY}))
             << x << "," << y;
-    EXPECT_EQ(MapHoverTitle(map, {32, 24}), "Character map (32,24):56");
     Image surface(48, 32, kWhite), expected = surface;
     DrawMapHoverOutline(surface, {2, 1});
-    Frame(expected, 2, 1, kMapHoverColour);
+    OutlineRect(expected, 32, 16, 16, 16, kMapHoverColour);
     EXPECT_TRUE(Same(surface, expected));
 }
 
@@ -190,6 +178,85 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
         glyph.present(
             glyph.display.update(glyph.surface, GlyphAt(charset, selection.CurrentChar), palette));
         if (HasFatalFailure()) return;
+    }
+}
+
+// The character map's edits on a map whose cells (0..5, 0..4) show as letters, row after row:
+// "abcdef ghijkl mnopqr stuvwx yzABCD". On a 4 x 3 map they are the active area, the spare
+// column and row, and a column and row beyond. Other cells that change follow as "x,y:code".
+CharMap Lettered(int width, int height) {
+    CharMap map;
+    InitCharMap(map);
+    for (int i = 0; i < CharMap::kColumns * CharMap::kRows; ++i)
+        map.cells[i] = i % 81 < 6 && i / 81 < 5 ? i / 81 * 6 + i % 81 + 1 : i * 7 & 0xFF;
+    SetMapSize(map, width, height);
+    return map;
+}
+
+std::string Shown(const CharMap& map) {
+    const CharMap before = Lettered(1, 1);
+    std::string shown = std::to_string(map.MapWidth) + "x" + std::to_string(map.MapHeight);
+    for (int i = 0; i < CharMap::kColumns * CharMap::kRows; ++i) {
+        const int x = i % 81, y = i / 81, code = map.cells[i];
+        if (x < 6 && y < 5)
+            shown +=
+                std::string(x == 0, ' ') + ".abcdefghijklmnopqrstuvwxyzABCD#"[std::min(code, 31)];
+        if ((x >= 6 || y >= 5) && code != before.cells[i])
+            shown += " " + std::to_string(x) + "," + std::to_string(y) + ":" + std::to_string(code);
+    }
+    return shown;
+}
+
+std::function<void(CharMap&)> Popup(bool (*command)(CharMap&), int x, int y) {
+    return [=](CharMap& map) {
+        map.PopupCellX = x, map.PopupCellY = y;
+        EXPECT_EQ(command(map), x >= 0 && y >= 0);
+        EXPECT_EQ(map.PopupCellX + map.PopupCellY, x >= 0 && y >= 0 ? -2 : x + y);
+    };
+}
+
+TEST(CharMap, Edits) {
+    const struct {
+        int width, height;
+        std::function<void(CharMap&)> edit;
+        const char* after;
+    } rows[] = {
+        {4, 3, Popup(InsertChar, 1, 1), "4x3 abcdef g.hijl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(InsertChar, 4, 1), "4x3 abcdef ghij.l mnopqr stuvwx yzABCD"},
+        {80, 50, Popup(InsertChar, 79, 49),
+         "80x50 abcdef ghijkl mnopqr stuvwx yzABCD 79,49:0 80,49:176"},
+        {4, 3, Popup(DeleteChar, 1, 1), "4x3 abcdef gij.kl mnopqr stuvwx yzABCD"},
+        {80, 50, Popup(DeleteChar, 78, 50),
+         "80x50 abcdef ghijkl mnopqr stuvwx yzABCD 78,50:231 79,50:0"},
+        {4, 3, Popup(InsertRow, 0, 1), "4x3 abcdef .....l ghijkr mnopqx yzABCD"},
+        {4, 3, Popup(InsertRow, 0, 4), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(DeleteRow, 0, 1), "4x3 abcdef mnopql .....r stuvwx yzABCD"},
+        {4, 3, Popup(DeleteRow, 0, 3), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(InsertColumn, 1, 2), "4x3 a.bcdf g.hijl m.nopr s.tuvx yzABCD"},
+        {4, 3, Popup(InsertColumn, 5, 0), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(DeleteColumn, 1, 4), "4x3 acd.ef gij.kl mop.qr suv.wx yzABCD"},
+        {4, 3, Popup(DeleteColumn, 80, 0), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(InsertRow, -1, 2), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, Popup(DeleteColumn, 2, -1), "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        // Painting reaches the spare column and row and no further; fill covers the active
+        // area; a size changes nothing else, and only the four sizes of screens are taken.
+        {4, 3, [](CharMap& m) { PaintMapCell(m, 2, 1, 259); },
+         "4x3 abcdef ghcjkl mnopqr stuvwx yzABCD"},
+        {4, 3, [](CharMap& m) { PaintMapCell(m, 4, 3, 3); },
+         "4x3 abcdef ghijkl mnopqr stuvcx yzABCD"},
+        {4, 3,
+         [](CharMap& m) { EXPECT_FALSE(PaintMapCell(m, 5, 0, 3) || PaintMapCell(m, 0, 4, 3)); },
+         "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, [](CharMap& m) { FillMap(m, 256 + 5); }, "4x3 eeeeef eeeekl eeeeqr stuvwx yzABCD"},
+        {4, 3, [](CharMap& m) { SetMapSize(m, 80, 50); },
+         "80x50 abcdef ghijkl mnopqr stuvwx yzABCD"},
+        {4, 3, [](CharMap& m) { SetMapSize(m, 81, 50), SetMapSize(m, 0, 3), SetMapSize(m, 8, 51); },
+         "4x3 abcdef ghijkl mnopqr stuvwx yzABCD"},
+    };
+    for (const auto& r : rows) {
+        CharMap map = Lettered(r.width, r.height);
+        r.edit(map);
+        EXPECT_EQ(Shown(map), r.after);
     }
 }
 

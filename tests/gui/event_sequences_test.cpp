@@ -3,23 +3,12 @@
 // fuzzer.
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
+#include "core/temp_folder.h"
 #include "fuzz/driver/event_run.h"
 
 using namespace pixlore;
-
-namespace {
-
-QByteArray Story(const fuzz::RunReport& report) {
-    std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
-    for (const std::string& line : report.recent)
-        story += "\n  " + line;
-    return QByteArray::fromStdString(story);
-}
-
-}  // namespace
 
 class EventSequencesTest : public QObject {
     Q_OBJECT
@@ -38,16 +27,16 @@ class EventSequencesTest : public QObject {
         }
         for (const auto& kept :
              std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/editor_events"))
-            if (kept.path().filename().string().starts_with("regression-")) {
-                std::ifstream in(kept.path(), std::ios::binary);
-                QTest::newRow(kept.path().filename().c_str())
-                    << std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-            }
+            if (kept.path().filename().string().starts_with("regression-"))
+                QTest::newRow(kept.path().filename().c_str()) << testing::ReadBytes(kept.path());
     }
     void sequences() {
         QFETCH(std::vector<std::uint8_t>, bytes);
         const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
-        QVERIFY2(report.failure.empty(), Story(report).constData());
+        std::string story = report.failure + " after " + std::to_string(report.events) + " events:";
+        for (const std::string& line : report.recent)
+            story += "\n  " + line;
+        QVERIFY2(report.failure.empty(), story.c_str());
         QVERIFY(report.events > 1);
     }
 };

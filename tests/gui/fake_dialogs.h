@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,16 +34,15 @@ class FakeDialogs : public Dialogs {
     bool exportOptions(ExportSettings& settings) override {
         requests.push_back({"export", "", "", ""});
         if (exportAnswers.empty()) return false;
-        const std::optional<ExportSettings> answer = exportAnswers.front();
+        settings = exportAnswers.front();
         exportAnswers.pop_front();
-        if (answer) settings = *answer;
-        return answer.has_value();
+        return true;
     }
 
     std::vector<Message> messages;
     std::vector<Request> requests;
     std::deque<FileChoice> fileAnswers;
-    std::deque<std::optional<ExportSettings>> exportAnswers;
+    std::deque<ExportSettings> exportAnswers;
     std::function<FileChoice(bool save)> next;
     std::vector<FileChoice> answers;  // every file dialog's answer, in order
 

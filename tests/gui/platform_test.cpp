@@ -26,13 +26,9 @@ struct Probe {
             [this](const Event& e) {
                 const char* kTypes[] = {"Ld", "Lu", "Lc", "Rd", "Rc", "mv", "en",  "ku",
                                         "lv", "Ru", "Md", "Mu", "wh", "kd", "drop"};
-                log << QString("%1 %2,%3 %4")
-                               .arg(kTypes[static_cast<int>(e.type)])
-                               .arg(e.MouseX)
-                               .arg(e.MouseY)
-                               .arg(e.Buttons) +
-                           (e.Key ? QString(" %1").arg(e.Key) : "") +
-                           QString::fromStdString(e.text);
+                log << QString::asprintf("%s %d,%d %d", kTypes[int(e.type)], e.MouseX, e.MouseY,
+                                         e.Buttons) +
+                           (e.Key ? QString(" %1").arg(e.Key) : "") + e.text.c_str();
             },
             &window);
         canvas->move(40, 30);
@@ -92,10 +88,8 @@ class PlatformTest : public QObject {
                 if (w[i].size() != 1 || !QString("mprde").contains(w[i])) continue;
                 const bool button = QString("prd").contains(w[i]);
                 const QStringList xy = w[i + 1 + button].split(',');
-                const Qt::MouseButton which = !button           ? Qt::NoButton
-                                              : w[i + 1] == "L" ? Qt::LeftButton
-                                              : w[i + 1] == "R" ? Qt::RightButton
-                                                                : Qt::MiddleButton;
+                const auto which =
+                    button ? Qt::MouseButton(1 << QString("LRM").indexOf(w[i + 1])) : Qt::NoButton;
                 const QPoint at =
                     probe.canvas->mapTo(&probe.window, QPoint(xy[0].toInt(), xy[1].toInt()) +
                                                            QPoint(1, 1) * probe.canvas->border());
