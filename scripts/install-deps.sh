@@ -8,8 +8,9 @@ packages="build-essential cmake make pkg-config qt6-base-dev libgl-dev libgtest-
 libbenchmark-dev clang-format zlib1g-dev libpng-dev kbd console-data cc65 acme pasmo nasm"
 # The Debian package: built with dpkg-dev, its desktop entry and metadata checked by the tests.
 packages="$packages dpkg-dev desktop-file-utils appstream"
-# The benchmark of pointer moves on a real X server: the server, a window manager and xdotool.
-packages="$packages xvfb openbox xdotool"
+# The clipboard and typing test: an X server of its own, xclip and xdotool; the benchmark of
+# pointer moves on a real X server also needs a window manager.
+packages="$packages xvfb xclip xdotool openbox"
 if [ "${1:-}" = "--fuzz" ]; then
     shift
     packages="$packages clang libclang-rt-14-dev"

@@ -113,7 +113,7 @@ class Scene {
     // act on a window; "type TEXT" types on the map ("_" a space); "resize W H" and "close
     // main|map" the windows; "fresh" quits and starts again; "open NAME FILTER", "save NAME",
     // "export WHAT FORMAT ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops
-    // files from the desktop; "clip" puts a picture from elsewhere on the clipboard.
+    // files from the desktop.
     bool step(const QString& step) {
         QStringList w = step.split(' ');
         const QString rest = step.section(' ', 1);
@@ -182,10 +182,6 @@ class Scene {
             editor->dispatch(e);
         }
         if (w[0] == "fresh") editor->QuitProgram(), editor->reset();
-        if (w[0] == "clip")  // a picture of glyphs 65 and 66 from elsewhere, in other colours
-            PutOnClipboard(GlyphsPicture(editor->state().charset,
-                                         {RgbColour(0, 0, 200), RgbColour(250, 250, 0)}, {65, 66}),
-                           "");
         if (w[0] == "resize")
             editor->mapWindow().resize(w[1].toInt(), w[2].toInt()), QTest::qWait(50);
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
@@ -511,12 +507,10 @@ void EditorTest::editor_data() {
     row("close main", "quits: 1");
     row("File > Quit", "quits: 1");
     // The clipboard: glyphs go out as numbers, our own bytes and a picture and come back at the
-    // current glyph, a picture from elsewhere too; a text field with a selection copies that.
+    // current glyph; a text field with a selection copies that.
     row("bars 66 65; range on; Edit > Copy; range on; charset Lc 8,8; Edit > Paste",
         "clipboard 65 66: $80, $C0, $60, $31, $02, $00, $0F, $01 (2 lines) and our own bytes and "
         "the glyphs; glyph 0: 80C0603102000F01; glyph 1: 0102040810204080; steps: 1");
-    row("clip; charset Lc 72,8; Edit > Paste",
-        "glyph 4: 80C0603102000F01; glyph 5: 0102040810204080");
     row("focus data field; key main Ctrl+A; key main Ctrl+C",
         "clipboard: 128,192,96,49,2,0,15,1 (0 lines)");
     row("Edit > Copy; Char > Clear character; key main Ctrl+V; Edit > Undo",
@@ -527,13 +521,10 @@ void EditorTest::editor_data() {
         "lines) and the map");
     // Typing on the map from a cell of the popup: a run of keys is one step; a row's end goes
     // on in the next; the codes follow "Text codes"; a click on the map ends it.
-    row("popup Type text here; map Rc 600,48; type AB_e; map kd 0,0 0 8",
-        "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1");
-    row("Char > Charset > C64 CAPS; Char > Map > Atari/C64 40x24; popup Type text here; map Rc "
-        "600,48; key map H; key map I; key map Space; key map @; key map Backspace; key map "
-        "Backspace; key map Return; key map A",
-        "cell 37,3: 8; cell 38,3: 9; cell 39,3: 32; cell 40,3: 43; cell 0,4: 1; cell 1,4: 5; pixel "
-        "31 64: 7FFF00");
+    row("Char > Map > Atari/C64 40x24; popup Type text here; map Rc 600,48; type AB_e; map kd 0,0 "
+        "0 8",
+        "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1; pixel "
+        "15 64: 7FFF00");
     row("Char > Text codes > C64 screen codes; popup Type text here; map Rc 8,8; type @a_; Edit > "
         "Undo; Edit > Redo",
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
