@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <algorithm>
 #include <climits>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -406,8 +405,9 @@ int Key(ByteSource& in) {
     return pick < 2 ? kKeys[in.below(12)] : pick == 2 ? in.byte() : in.u32();
 }
 
+// An event as its record's numbers: kind, window, control, command, type, x, y, buttons, key.
 std::string Describe(const Event& e) {
-    std::string text;
+    std::string text = "event ";
     for (int v : {int(e.kind), e.window, e.control, e.command, int(e.type), e.MouseX, e.MouseY,
                   e.Buttons, e.Key, int(e.Control)})
         text += std::to_string(v) + " ";
@@ -469,7 +469,6 @@ class EventRun {
         if (report_.failure.empty()) report_.failure = CheckViews(editor(), feedback_, kAllViews);
         Menu::SetPopupAnswer(nullptr);
         s_.dialogs.next = nullptr;
-        report_.recent.assign(recent_.begin(), recent_.end());
         return report_;
     }
 
@@ -557,9 +556,7 @@ class EventRun {
         if (pick == 14 && which < 2) bar.setValue(position);
         if (pick == 14 && which >= 2) editor().rangeCheckBox().toggle();
         if (pick == 15) QCoreApplication::processEvents();
-        check(before, Event{},
-              "widget " + std::to_string(pick) + " " + std::to_string(which) + " " +
-                  std::to_string(position));
+        check(before, Event{}, "a widget");
     }
 
     std::optional<int> answerPopup(const QMenu& menu) {
@@ -568,7 +565,6 @@ class EventRun {
             if (action->data().isValid()) ids.push_back(action->data().toInt());
         const int pick = in_.below(static_cast<int>(ids.size()) + 1);  // 0 dismisses it
         if (pick == 0) return std::nullopt;
-        recent_.push_back("  popup answers " + std::to_string(ids[pick - 1]));
         expected_.rangeLabelsWritten |=
             ids[pick - 1] == Command::SetBeginRange || ids[pick - 1] == Command::SetEndRange;
         return ids[pick - 1];
@@ -592,14 +588,12 @@ class EventRun {
         if (e.kind == EventKind::WindowClose && e.window == MapWindow) expected_.mapShown = false;
         if (id == Command::Quit || (e.kind == EventKind::WindowClose && e.window == MainWindow))
             expected_.quits = 1;
-        check(before, e, Describe(e));
+        check(before, e);
     }
 
-    void check(const Before& before, const Event& e, const std::string& what) {
+    // `what` names what acted when it was no event.
+    void check(const Before& before, const Event& e, const char* what = nullptr) {
         ++report_.events;
-        recent_.push_back(what);
-        while (recent_.size() > 12)
-            recent_.pop_front();
         // The canvas the event acted on; at start-up, all three.
         const bool onCanvas =
             e.kind == EventKind::ControlEvent && e.control >= 0 && e.control <= MapCanvas;
@@ -610,7 +604,8 @@ class EventRun {
         for (const std::string& fault :
              {CheckState(editor(), expected_, s_.quits), CheckViews(editor(), feedback_, touched),
               CheckFiles(editor(), s_.dialogs, before, e)})
-            if (report_.failure.empty()) report_.failure = fault;
+            if (report_.failure.empty() && !fault.empty())
+                report_.failure = fault + ", after " + (what ? what : Describe(e));
     }
 
     Editor& editor() { return *s_.editor; }
@@ -620,7 +615,6 @@ class EventRun {
     Expected expected_;
     Feedback feedback_;
     RunReport report_;
-    std::deque<std::string> recent_;
 };
 
 }  // namespace

@@ -2,14 +2,12 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace pixlore::fuzz {
 
 struct RunReport {
-    std::string failure;              // empty when every check held
-    int events = 0;                   // actions checked, start-up included
-    std::vector<std::string> recent;  // the last of them, oldest first
+    std::string failure;  // empty when every check held
+    int events = 0;       // actions checked, start-up included
 };
 
 // Gives an editor in its start-up state (a QApplication on the offscreen platform must exist) and
