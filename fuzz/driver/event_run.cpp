@@ -405,7 +405,7 @@ int Key(ByteSource& in) {
     return pick < 2 ? kKeys[in.below(12)] : pick == 2 ? in.byte() : in.u32();
 }
 
-// An event as its record's numbers: kind, window, control, command, type, x, y, buttons, key.
+// An event as its record: kind, window, control, command, type, x, y, buttons, key, Control, text.
 std::string Describe(const Event& e) {
     std::string text = "event ";
     for (int v : {int(e.kind), e.window, e.control, e.command, int(e.type), e.MouseX, e.MouseY,
