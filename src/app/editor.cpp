@@ -97,10 +97,9 @@ void Editor::reset() {
     mapWindow_->resize(kMapClientWidth, kMapClientHeight);
     mapWindow_->move(mainWindow_->pos() + QPoint(40, 40));
     // Blank, as a new map canvas is until the map is first shown.
-    if (mapDisplay_.drawn()) {
-        Image& map = mapCanvas_->surface();
-        FillRect(map, 0, 0, map.width(), map.height(), kWhite);
-        mapCanvas_->present();
+    if (const Rect drawn = mapDisplay_.drawnArea(); !drawn.empty()) {
+        FillRect(mapCanvas_->surface(), drawn.x, drawn.y, drawn.w, drawn.h, kWhite);
+        mapCanvas_->present({drawn});
     }
     // The canvases are drawn afresh, not from what the displays remember of the last session;
     // the map only once it is shown, as at start-up.

@@ -8,10 +8,14 @@
 namespace pixlore {
 namespace {
 
-QImage ToQImage(const Image& image) {
-    return QImage(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
-                  image.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32)
-        .copy();
+// The QImage takes the pixels over and frees them with its last copy: a whole map's picture
+// is 4 MB, and a copy of it made every Copy cost as much as drawing it.
+QImage ToQImage(Image image) {
+    auto* kept = new Image(std::move(image));
+    return QImage(
+        reinterpret_cast<uchar*>(kept->data()), kept->width(), kept->height(),
+        kept->width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32,
+        [](void* pixels) { delete static_cast<Image*>(pixels); }, kept);
 }
 
 Image FromQImage(const QImage& source) {
@@ -27,10 +31,10 @@ Image FromQImage(const QImage& source) {
 
 }  // namespace
 
-void PutOnClipboard(const Image& picture, const std::string& text,
+void PutOnClipboard(Image picture, const std::string& text,
                     const std::vector<std::uint8_t>& ownBytes) {
     auto* mime = new QMimeData;
-    mime->setImageData(ToQImage(picture));
+    mime->setImageData(ToQImage(std::move(picture)));
     mime->setText(QString::fromStdString(text));
     if (!ownBytes.empty())
         mime->setData(kGlyphsClipboardType,

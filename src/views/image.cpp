@@ -49,6 +49,11 @@ Rect ClipRect(long long x, long long y, long long w, long long h, Rect bounds) {
             static_cast<int>(y1 - y0)};
 }
 
+Rect BoundingRect(Rect a, Rect b) {
+    const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+    return {x, y, std::max(a.x + a.w, b.x + b.w) - x, std::max(a.y + a.h, b.y + b.h) - y};
+}
+
 // A negative size would wrap round to a huge allocation; such an image is simply empty.
 Image::Image(int width, int height, Colour fill)
     : width_(width > 0 && height > 0 ? width : 0),

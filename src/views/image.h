@@ -34,6 +34,9 @@ struct Rect {
 // the drawing as they came, so the edges are worked out in 64 bits.
 Rect ClipRect(long long x, long long y, long long w, long long h, Rect bounds);
 
+// The smallest rectangle holding both.
+Rect BoundingRect(Rect a, Rect b);
+
 // The areas of a picture that were redrawn and need to go on screen again.
 using Damage = std::vector<Rect>;
 

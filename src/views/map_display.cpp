@@ -70,6 +70,8 @@ Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& cha
     if (outline && (!outlineStays || outlineCovered || (cursorDrawn && outline == textCursor)))
         drawOutline(*outline, DrawMapHoverOutline);
 
+    for (const Rect& r : damage)
+        drawnArea_ = drawnArea_.empty() ? r : BoundingRect(drawnArea_, r);
     drawn_ = true;
     charset_ = charset;
     palette_ = palette;

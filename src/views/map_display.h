@@ -30,13 +30,15 @@ class MapDisplay {
                   std::optional<Cell> outline = std::nullopt,
                   std::optional<Cell> textCursor = std::nullopt);
 
-    // Whether anything has been drawn since the display was made.
-    bool drawn() const { return drawn_; }
+    // The smallest rectangle holding all that was drawn since the display was made: blanking
+    // it blanks the canvas without writing the whole of it.
+    Rect drawnArea() const { return drawnArea_; }
 
   private:
     static constexpr int kCells = CharMap::kColumns * CharMap::kRows;
 
     bool drawn_ = false;
+    Rect drawnArea_;
     Charset charset_{};
     Palette palette_;
     int width_ = 0;  // the active area last drawn

@@ -564,7 +564,7 @@ void EditorTest::editor_data() {
         "hidden 522x394; map title: Character map; range: 0 0 Begin range:0|End range:0; drag: "
         "swap; codes: 54; cursor: none; steps: 0; focus: charset canvas; greyed: Undo Redo; "
         "scroll: "
-        "0 0; quits: 0");
+        "0 0; quits: 0; pixel 1279 799: FFFFFF");
 }
 
 QTEST_MAIN(EditorTest)
