@@ -128,9 +128,7 @@ model::Cells CellsOf(const CharMap& map) {
 
 std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
     const bool glyphs = command <= Command::SaveIbm, map = command == Command::SaveCharacterMap;
-    const int count = command == Command::SaveZx      ? 768
-                      : command == Command::SaveAtari ? 1024
-                                                      : 2048;
+    const int count = std::array{768, 1024, 2048, 0, 0}[command - Command::SaveZx];
     const auto wanted = map ? model::SaveMap(CellsOf(b.map))
                             : model::SaveGlyphs(b.charset, b.selection.CurrentChar, count);
     const std::size_t said = d.messages.size() - b.messages;
@@ -200,8 +198,7 @@ std::string CheckState(Editor& e, const Expected& x, int quits) {
                       "|End range:" + RangePositionText(e.endRangeTrackBar().value()) &&
         (x.rangeLabelsWritten || labels != "Begin range:0|End range:0"))
         return "range labels \"" + labels + "\"";
-    if (e.mainMenu().checked(Command::DragModeSwap) + e.mainMenu().checked(Command::DragModeCopy) !=
-        1)
+    if (e.mainMenu().checked(Command::DragModeSwap) == e.mainMenu().checked(Command::DragModeCopy))
         return "drag mode marks not exactly one";
     if (e.mapScrollArea().contentSize() !=
         (x.mapSizeSet ? QSize(16 * s.map.MapWidth, 16 * s.map.MapHeight) : QSize(522, 394)))
@@ -293,8 +290,7 @@ std::string CheckFiles(Editor& editor, const FakeDialogs& dialogs, const Before&
     const bool open = command == Command::Open, drop = event.kind == EventKind::FilesDropped;
     if (!open && !drop) return {};
     const std::string name = open ? dialogs.answers.back().name : event.text;
-    const int kind =
-        open ? (name.empty() ? -1 : dialogs.answers.back().filterIndex) : event.control;
+    const int kind = open ? dialogs.answers.back().filterIndex : event.control;
     model::Glyphs glyphs = before.charset;
     model::Cells cells = CellsOf(before.map);
     const std::optional<model::Bytes> file = model::ReadRegularFile(name);
@@ -324,8 +320,8 @@ struct ByteSource {
 // a folder named as a glyph file, a missing name, a name a later save makes, or a blank one.
 class Scratch {
   public:
-    testing::TempFolder made;
-    const std::string folder = made.path();
+    testing::TempFolder temp;
+    const std::string folder = temp.path();
 
     void clear() {
         for (const auto& entry : std::filesystem::directory_iterator(folder))

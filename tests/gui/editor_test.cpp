@@ -1,5 +1,6 @@
 // The editor as its user works it. Each row is a script of steps in a fresh editor, then what
-// the editor shows afterwards; the steps and what can be looked at are listed in Scene.
+// the editor shows afterwards; the steps and what can be looked at are listed in Scene. Then
+// random event sequences, with the editor checked after every event.
 #include <QApplication>
 #include <QMenuBar>
 #include <QMimeData>
@@ -7,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <random>
 
 #include "app/editor.h"
 #include "app/ids.h"
@@ -15,6 +17,7 @@
 #include "formats/png_encode.h"
 #include "formats/prg.h"
 #include "formats/psf.h"
+#include "fuzz/driver/event_run.h"
 #include "gui/fake_dialogs.h"
 #include "platform/clipboard.h"
 #include "views/charset_view.h"
@@ -331,7 +334,7 @@ class EditorTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void cleanupTestCase() { shared.reset(); }
+    void cleanupTestCase() { shared.reset(), fuzz::EndSession(); }
     void editor_data();
     void editor() {
         QFETCH(QString, steps);
@@ -344,6 +347,29 @@ class EditorTest : public QObject {
             const QString what = expected.section(": ", 0, 0);
             QCOMPARE(what + ": " + scene.probe(what), expected);
         }
+    }
+
+    // The fuzz target's random event sequences with fixed seeds, and the inputs kept from its
+    // runs (fuzz/corpus/editor_events/regression-*), so that every build looks again.
+    void sequences_data() {
+        QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+        for (int seed = 1; seed <= 24; ++seed) {
+            std::mt19937 random(seed);
+            std::vector<std::uint8_t> bytes(1500);
+            for (std::uint8_t& b : bytes)
+                b = static_cast<std::uint8_t>(random());
+            QTest::newRow(("seed " + std::to_string(seed)).c_str()) << bytes;
+        }
+        for (const auto& kept :
+             std::filesystem::directory_iterator(PIXLORE_FUZZ_CORPUS "/editor_events"))
+            if (kept.path().filename().string().starts_with("regression-"))
+                QTest::newRow(kept.path().filename().c_str()) << testing::ReadBytes(kept.path());
+    }
+    void sequences() {
+        QFETCH(std::vector<std::uint8_t>, bytes);
+        const fuzz::RunReport report = fuzz::RunEventBytes(bytes.data(), bytes.size());
+        QVERIFY2(report.failure.empty(), report.failure.c_str());
+        QVERIFY(report.events > 1);
     }
 };
 
