@@ -559,9 +559,8 @@ class EventRun {
         editor().dispatch(e);
         feedback_.note(e, editor().state());
         s_.dialogs.exportAnswers.clear();
-        const Selection& now = editor().state().selection;
-        expected_.titleShowsStatus |= now.CurrentColumn != before.selection.CurrentColumn ||
-                                      now.CurrentRow != before.selection.CurrentRow;
+        expected_.titleShowsStatus |=
+            editor().state().selection.CurrentChar != before.selection.CurrentChar;
         const int id = e.kind == EventKind::MenuCommand ? e.command : -1;
         expected_.rangeLabelsWritten |= id == Command::SetBeginRange || id == Command::SetEndRange;
         if ((id >= Command::MapZx && id <= Command::MapUssr) || id == Command::MapC64)
