@@ -156,17 +156,14 @@ TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
     Bytes cut = model::Gzip(Psf({0, 8}, 2048), 1), bomb = Psf({0, 8}, 2048);
     cut.resize(cut.size() / 2);
     bomb.resize(17u << 20);
-    // A font, its glyphs, and where they start.
-    const std::tuple<Bytes, int, std::size_t> fonts[] = {{Psf({0, 8}, 2048), 256, 4},
-                                                         {Psf({1, 8}, 4096), 512, 4},
-                                                         {Psf({0, 32, 0, 3, 8, 8, 8}, 24), 3, 32},
-                                                         {Psf({0, 40, 1, 3, 8, 8, 8}, 24), 3, 40}};
-    for (const auto& [font, glyphs, at] : fonts)
-        for (const Bytes& file : {font, model::Gzip(font, 1)}) {
-            const auto read = DecodePsf(file).value.value_or(PsfFont{});
-            EXPECT_EQ(std::pair(read.glyphCount, read.glyphs),
-                      std::pair(glyphs, Bytes(font.begin() + at, font.begin() + at + 8 * glyphs)));
-        }
+    // The fonts the kept fuzz inputs hold are read against the model; they lack a PSF2 header
+    // longer than its 32 bytes.
+    const Bytes font = Psf({0, 40, 1, 3, 8, 8, 8}, 24);
+    for (const Bytes& file : {font, model::Gzip(font, 1)}) {
+        const auto read = DecodePsf(file).value.value_or(PsfFont{});
+        EXPECT_EQ(std::pair(read.glyphCount, read.glyphs),
+                  std::pair(3, Bytes(font.begin() + 40, font.end())));
+    }
     const std::string only = "; only fonts of 8 x 8 pixels can be read";
     const std::pair<Bytes, std::string> refused[] = {
         {{}, "it is not a PSF font"},
@@ -223,39 +220,20 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
             reason);
 }
 
-// A picture of 128 or 256 pixels a side in the current colours gives its charset back, even
-// when ink is most common; in other colours the most common colour is paper, a tie going to
-// the colour met first.
+// A picture of 128 or 256 pixels a side gives its charset back, glyph by glyph. Which pixels
+// are ink is the ink and paper rule's, which the picture_import fuzz target holds against its
+// model.
 TEST(PictureImport, CharsetFromPicture) {
-    const Palette c64{0xB55E6C, 0x79283C}, other{0x1EC80A, 0x5A005A};
+    const Palette c64{0xB55E6C, 0x79283C};
     const Charset numbered = testing::CharsetOf(testing::Pattern(2048, 7));
-    Charset sparse{}, dense;
-    GlyphAt(sparse, 65)[0] = 0x81;
-    GlyphAt(sparse, 255)[7] = 0x01;
-    std::transform(sparse.begin(), sparse.end(), dense.begin(), [](auto b) { return ~b; });
-    const std::tuple<Charset, Palette, Palette, Charset> rows[] = {
-        {numbered, c64, c64, numbered},
-        {dense, {}, {}, dense},
-        {Charset{}, c64, c64, Charset{}},
-        {dense, {kBlack, kWhite}, {kBlack, kWhite}, dense},
-        {sparse, other, {}, sparse},
-        {dense, other, {}, sparse},
-        {sparse, {kWhite, 0x030201}, {}, sparse}};
-    for (const auto& [charset, drawn, current, read] : rows)
-        for (int scale : {1, 2}) {
-            Image big(256, 256), picture(128 * scale, 128 * scale);
-            RenderCharsetImage(big, charset, drawn);
-            for (int i = 0; i < 128 * scale * 128 * scale; ++i)
-                picture.data()[i] =
-                    big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
-            EXPECT_EQ(CharsetFromPicture(picture, current).value.value(), read)
-                << scale << " " << std::hex << drawn.InkColor;
-        }
-    for (int redColumns : {64, 65}) {
-        Image tie(128, 128, 0x050505);
-        FillRect(tie, 128 - redColumns, 0, redColumns, 128, 0x0000FF);
-        EXPECT_EQ(GlyphAt(CharsetFromPicture(tie, {}).value.value(), 0)[0],
-                  redColumns == 64 ? 0 : 0xFF);
+    Image big(256, 256);
+    RenderCharsetImage(big, numbered, c64);
+    for (int scale : {1, 2}) {
+        Image picture(128 * scale, 128 * scale);
+        for (int i = 0; i < 128 * scale * 128 * scale; ++i)
+            picture.data()[i] =
+                big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
+        EXPECT_EQ(CharsetFromPicture(picture, c64).value.value(), numbered) << scale;
     }
     for (auto [w, h] : {std::pair{256, 128}, {255, 255}, {512, 512}, {128, 256}})
         EXPECT_EQ(CharsetFromPicture(Image(w, h), {}).reason,

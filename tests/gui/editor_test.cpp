@@ -440,7 +440,6 @@ void EditorTest::editor_data() {
         "glyph 65: 8180603102002F01; steps: 1");
     row("glyph Rd -15,-1 2", "glyph 65: 00C0603102000F01");
     // The map: sizes, filling, painting with the spare column and row, hovering, the popup.
-    row("Char > Map > ZX 32x24", "map: 32x24 shown 512x384; cell 31,23: 54");
     row("Char > Map > USSR 64x30; close map", "map: 64x30 hidden 1024x480; quits: 0");
     row("Char > Map > Fill map with current char",
         "cell 0,0: 65; cell 39,23: 65; cell 40,0: 40; cell 0,24: 24");
@@ -474,8 +473,6 @@ void EditorTest::editor_data() {
     row("save s; File > Save > ZX 96 chars(768bytes)",
         "file s.fnt: 768 bytes 80C0603102000F01; asked: save|Please choose file to save|~/|Font "
         "(*.fnt)|*.fnt");
-    row("save s; File > Save > IBM 256 chars(2048bytes)",
-        "file s.fnt: missing; messages: Save File|out of size; asked: ");
     row("save m.txt; File > Save > Character_map",
         "file m.txt.map: 960 bytes 0001020304050607; asked: save|Please choose file to "
         "save|~/|Character map (*.map)|*.map");
@@ -522,8 +519,7 @@ void EditorTest::editor_data() {
     row("focus data field; key main Ctrl+I; key main Ctrl+Z; key main Ctrl+Y; key main Ctrl+Z; key "
         "main Ctrl+Shift+Z",
         "glyph 65: 7F3F9FCEFDFFF0FE; focus: data field");
-    row("focus check box; key main Ctrl+O",
-        "asked: open|Please choose file to load|~/|Font (*.fnt)|*.fnt|Character map (*.map)|*.map");
+    row("focus check box; open eight.fnt 0; key main Ctrl+O", "glyph 65: FFFFFFFFFFFFFFFF");
     row("Char > Map > ZX 32x24; key map Ctrl+I; key map Ctrl+O",
         "glyph 65: 80C0603102000F01; asked: ");
     row("key main Tab", "focus: begin bar");
