@@ -103,14 +103,12 @@ TEST(Export, SourceText) {
          "0x00,\n    0x01,\n};\n"},
         {CSource(two, "font"),
          "/* 2 glyphs of 8 x 8 pixels from code 65, 8 bytes each, top row first */\n#define "
-         "FONT_COUNT 16\n"
-         "const unsigned char font[16] = {\n    0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x00, 0xFF, /* "
-         "65 */\n"
-         "    0xA0, 0x09, 0x0A, 0xF0, 0x01, 0x02, 0x03, 0x04, /* 66 */\n};\n"},
+         "FONT_COUNT 16\nconst unsigned char font[16] = {\n    0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, "
+         "0x00, 0xFF, /* 65 */\n    0xA0, 0x09, 0x0A, 0xF0, 0x01, 0x02, 0x03, 0x04, /* 66 "
+         "*/\n};\n"},
         {CSource(cells, "screen"),
          "/* character map, 3 x 2 cells */\n#define SCREEN_COUNT 6\nconst unsigned char screen[6] "
-         "= {\n"
-         "    0x00, 0x01, 0x02,\n    0x01, 0x02, 0x2C,\n};\n"},
+         "= {\n    0x00, 0x01, 0x02,\n    0x01, 0x02, 0x2C,\n};\n"},
     };
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(text, expected);

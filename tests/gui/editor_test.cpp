@@ -31,9 +31,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 template <class... Values>
 std::string Format(const char* format, Values... values) {
-    char text[200];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
+    return QString::asprintf(format, values...).toStdString();
 }
 
 // One editor for every row, started on scene.fnt in a temporary folder and reset before each:
@@ -585,8 +583,7 @@ void EditorTest::editor_data() {
         "title: pixlore v2 0.9b 65($41)'A'; char: 65; glyph 65: 80C0603102000F01; map: 40x24 "
         "hidden 522x394; map title: Character map; range: 0 0 Begin range:0|End range:0; drag: "
         "swap; codes: 54; cursor: none; steps: 0; focus: charset canvas; greyed: Undo Redo; "
-        "scroll: "
-        "0 0; quits: 0");
+        "scroll: 0 0; quits: 0");
 }
 
 QTEST_MAIN(EditorTest)

@@ -90,17 +90,15 @@ class PlatformTest : public QObject {
                 const QStringList xy = w[i + 1 + button].split(',');
                 const auto which =
                     button ? Qt::MouseButton(1 << QString("LRM").indexOf(w[i + 1])) : Qt::NoButton;
-                const QPoint at =
-                    probe.canvas->mapTo(&probe.window, QPoint(xy[0].toInt(), xy[1].toInt()) +
-                                                           QPoint(1, 1) * probe.canvas->border());
+                const QPoint local =
+                    QPoint(xy[0].toInt(), xy[1].toInt()) + QPoint(1, 1) * probe.canvas->border();
+                const QPoint at = probe.canvas->mapTo(&probe.window, local);
                 QWindow* window = probe.window.windowHandle();
                 if (w[i] == "m") QTest::mouseMove(window, at);
                 if (w[i] == "p") QTest::mousePress(window, which, {}, at);
                 if (w[i] == "r") QTest::mouseRelease(window, which, {}, at);
                 if (w[i] == "d") QTest::mouseDClick(window, which, {}, at);
-                QEnterEvent enter(
-                    probe.canvas->mapFrom(&probe.window, at), at,
-                    probe.canvas->mapToGlobal(probe.canvas->mapFrom(&probe.window, at)));
+                QEnterEvent enter(local, at, probe.canvas->mapToGlobal(local));
                 if (w[i] == "e") QCoreApplication::sendEvent(probe.canvas, &enter);
             }
             QCOMPARE(steps + ": " + probe.log.join("; "), steps + ": " + events);
