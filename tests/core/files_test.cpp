@@ -61,24 +61,16 @@ TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
                 "");
     EXPECT_EQ(ReadBytes(folder / "old.fnt"), Pattern(768, 2));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
-    // A file the user may not write stays as it is (root may write any).
-    chmod((folder / "old.fnt").c_str(), 0444);
-    EXPECT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)),
-              geteuid() ? WriteStatus::CannotCreate : WriteStatus::Written);
 }
 
+// A pipe, which would never end, and a folder are refused (a missing name: the converter's
+// rows), and so is a file past the size asked for.
 TEST(ReadWholeFile, TakesRegularFilesOnly) {
     testing::TempFolder folder;
     testing::WriteBytes(folder / "small", Pattern(100, 1));
     mkfifo((folder / "pipe").c_str(), 0600);
-    const std::pair<std::string, const char*> rows[] = {
-        {folder / "small", ""},
-        {folder / "missing", "there is no such file"},
-        {folder.path(), "it is a folder"},
-        {folder / "pipe", "it is not a regular file"},
-        {"/dev/null", "it is not a regular file"}};
-    for (const auto& [name, reason] : rows)
-        EXPECT_EQ(ReadWholeFile(name, 100).reason, reason) << name;
+    EXPECT_EQ(ReadWholeFile(folder / "pipe", 100).reason, "it is not a regular file");
+    EXPECT_EQ(ReadWholeFile(folder.path(), 100).reason, "it is a folder");
     EXPECT_EQ(*ReadWholeFile(folder / "small", 100).value, Pattern(100, 1));
     EXPECT_EQ(ReadWholeFile(folder / "small", 99).reason,
               "it is far too large for a charset or a map");
