@@ -442,11 +442,9 @@ class EventRun {
         s_.dialogs = FakeDialogs{};
         s_.quits = 0;
         s_.dialogs.next = [this](bool save) {
-            Dialogs::FileChoice choice;
-            if (in_.below(6) == 0) return choice;
-            choice.name = s_.scratch.pick(in_, save);
-            choice.filterIndex = in_.below(8) ? in_.below(2) : static_cast<std::int8_t>(in_.byte());
-            return choice;
+            if (in_.below(6) == 0) return Dialogs::FileChoice{};
+            const std::string name = s_.scratch.pick(in_, save);
+            return Dialogs::FileChoice{name, in_.below(8) ? in_.below(2) : std::int8_t(in_.byte())};
         };
         Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
         expected_.surfaces = Surfaces(editor());
