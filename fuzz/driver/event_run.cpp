@@ -439,8 +439,7 @@ class EventRun {
     EventRun(const std::uint8_t* data, std::size_t size) : in_{data, size} {}
 
     RunReport run() {
-        s_.dialogs = FakeDialogs{};
-        s_.quits = 0;
+        s_.dialogs = FakeDialogs{}, s_.quits = 0;
         s_.dialogs.next = [this](bool save) {
             if (in_.below(6) == 0) return Dialogs::FileChoice{};
             const std::string name = s_.scratch.pick(in_, save);

@@ -61,9 +61,8 @@ TEST(Exchange, PicturesCutIntoGlyphs) {
     const Palette c64{RgbColour(0x6C, 0x5E, 0xB5), RgbColour(0x35, 0x28, 0x79)};
     const Image doubled = GlyphsPicture(charset, c64, {65, 84});  // 16 and 4 glyphs, 12 paper
     Image picture(doubled.width() / 2, doubled.height() / 2);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.row(y)[x] = doubled.row(2 * y)[2 * x];
+    for (int i = 0; i < picture.width() * picture.height(); ++i)
+        picture.data()[i] = doubled.row(i / picture.width() * 2)[i % picture.width() * 2];
     Bytes glyphs(GlyphAt(charset, 65), GlyphAt(charset, 85));
     glyphs.resize(32 * 8);
     EXPECT_EQ(GlyphsFromPicture(picture, c64), glyphs);
@@ -199,23 +198,21 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         {"rgb8-average.png", 0}, {"rgb8-paeth.png", 0}, {"rgb8-interlaced.png", 0},
         {"palette2-interlaced.png", 0}};
     // clang-format on
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const std::vector<Colour>& list = colours[rows[i].second];
+    auto decode = [](std::string name) {
+        return DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + name));
+    };
+    for (auto [name, which] : rows) {
+        const std::vector<Colour>& list = colours[which];
         Image expected(13, 7);
         for (int p = 0; p < 13 * 7; ++p)
             SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
-        const auto picture =
-            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(rows[i].first)));
+        const auto picture = decode(name);
         EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
-            << rows[i].first << " " << picture.reason;
+            << name << " " << picture.reason;
     }
-    for (auto [name, reason] :
-         {std::pair{"rgb8-cut-pixels.png", "its image data is damaged or cut short"},
-          {"bmp8-rle.bmp",
-           "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read"}})
-        EXPECT_EQ(
-            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name))).reason,
-            reason);
+    EXPECT_EQ(decode("rgb8-cut-pixels.png").reason, "its image data is damaged or cut short");
+    EXPECT_EQ(decode("bmp8-rle.bmp").reason,
+              "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read");
 }
 
 // A picture of 128 or 256 pixels a side gives its charset back, glyph by glyph. Which pixels

@@ -97,7 +97,6 @@ TEST(MapView, CellsAndHover) {
         EXPECT_TRUE(Same(surface, expected)) << width << " x " << height;
     }
     CharMap map;
-    InitCharMap(map);
     SetMapSize(map, 32, 24);
     const int rows[][4] = {{0, 0, 0, 0},      {47, 20, 2, 1},    {527, 399, 32, 24},
                            {528, 100, -1, 0}, {100, 400, -1, 0}, {-15, -1, 0, 0},

@@ -88,8 +88,7 @@ class Scene {
             testing::WriteBytes(s_.folder / name, bytes);
         if (editor) editor->reset();
         if (!editor) editor = (s_.editor = Start({"scene.fnt"})).get();
-        s_.dialogs = FakeDialogs{};
-        s_.quits = 0;
+        s_.dialogs = FakeDialogs{}, s_.quits = 0;
         editor->dispatch(CanvasEvent(CharsetCanvas, CanvasEventType::LeftClick, 24, 72));
         show(*editor);
     }
