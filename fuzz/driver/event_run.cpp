@@ -11,6 +11,7 @@
 
 #include "app/editor.h"
 #include "app/ids.h"
+#include "core/temp_folder.h"
 #include "fuzz/model/format_model.h"
 #include "gui/fake_dialogs.h"
 #include "views/glyph_view.h"
@@ -38,8 +39,21 @@ struct Feedback {
     // The map canvas stays white from start-up until the map is first drawn; nobody sees it
     // before, as only a map size shows the window, and that draws it first.
     bool mapStillBlank = true;
-    // Notes what the event, about to be dispatched, draws.
-    void note(const Event& event, const EditorState& state);
+    // Notes what the event, just dispatched, draws.
+    void note(const Event& event, const EditorState& state) {
+        mapHoverBefore = mapHover;
+        if (event.kind != EventKind::ControlEvent || event.type != CanvasEventType::MouseMove)
+            return;
+        const Cell cell = CellUnder(event.MouseX, event.MouseY);
+        if (event.control == CharsetCanvas) {
+            charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
+            std::tie(x, y, dragSource) =
+                std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
+        } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
+                   cell.y >= 0 && cell.y <= state.map.MapHeight) {
+            mapHover = cell;  // the active area or the column or row just beyond it
+        }
+    }
 };
 
 // The work and the dialogs' records as an event found them.
@@ -114,9 +128,7 @@ model::Cells CellsOf(const CharMap& map) {
 
 std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
     const bool glyphs = command <= Command::SaveIbm, map = command == Command::SaveCharacterMap;
-    const int count = command == Command::SaveZx      ? 768
-                      : command == Command::SaveAtari ? 1024
-                                                      : 2048;
+    const int count = std::array{768, 1024, 2048, 0, 0}[command - Command::SaveZx];
     const auto wanted = map ? model::SaveMap(CellsOf(b.map))
                             : model::SaveGlyphs(b.charset, b.selection.CurrentChar, count);
     const std::size_t said = d.messages.size() - b.messages;
@@ -145,24 +157,16 @@ std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
     return written == wanted ? "" : "a saved file differs from the model";
 }
 
-void Feedback::note(const Event& event, const EditorState& state) {
-    mapHoverBefore = mapHover;
-    if (event.kind != EventKind::ControlEvent || event.type != CanvasEventType::MouseMove) return;
-    const Cell cell = CellUnder(event.MouseX, event.MouseY);
-    if (event.control == CharsetCanvas) {
-        charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
-        std::tie(x, y, dragSource) = std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
-    } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
-               cell.y >= 0 && cell.y <= state.map.MapHeight) {
-        mapHover = cell;  // the active area or the column or row just beyond it
-    }
-}
-
 // The charset and the map are kept only for what can read or write files: a command or a drop.
 Before Snapshot(Editor& editor, const FakeDialogs& dialogs, bool work = false) {
     const EditorState& s = editor.state();
     return {work ? s.charset : Charset{}, work ? s.map : CharMap{}, s.selection,
             dialogs.messages.size(), dialogs.answers.size()};
+}
+
+std::array<const Pixel*, 3> Surfaces(Editor& e) {
+    return {e.charsetCanvas().surface().data(), e.glyphCanvas().surface().data(),
+            e.mapCanvas().surface().data()};
 }
 
 std::string CheckState(Editor& e, const Expected& x, int quits) {
@@ -179,12 +183,10 @@ std::string CheckState(Editor& e, const Expected& x, int quits) {
         return "map size " + std::to_string(s.map.MapWidth);
     if ((s.map.PopupCellX != -1 || s.map.PopupCellY != -1) &&
         !CharMap::Contains(s.map.PopupCellX, s.map.PopupCellY))
-        return "popup cell " + std::to_string(s.map.PopupCellX) + "," +
-               std::to_string(s.map.PopupCellY);
+        return "popup cell outside the map";
     if (s.drag.DragState != 0 &&
         (s.drag.DragState != 1 || s.drag.DragSource < 0 || s.drag.DragSource > 255))
-        return "drag " + std::to_string(s.drag.DragState) + " from " +
-               std::to_string(s.drag.DragSource);
+        return "drag state " + std::to_string(s.drag.DragState);
     if (quits != x.quits) return "quit " + std::to_string(quits) + " times";
     const std::string title = e.mainWindow().title();
     if (title != s.WindowTitle + " " + StatusText(c.CurrentChar) &&
@@ -196,18 +198,14 @@ std::string CheckState(Editor& e, const Expected& x, int quits) {
                       "|End range:" + RangePositionText(e.endRangeTrackBar().value()) &&
         (x.rangeLabelsWritten || labels != "Begin range:0|End range:0"))
         return "range labels \"" + labels + "\"";
-    if (e.mainMenu().checked(Command::DragModeSwap) + e.mainMenu().checked(Command::DragModeCopy) !=
-        1)
+    if (e.mainMenu().checked(Command::DragModeSwap) == e.mainMenu().checked(Command::DragModeCopy))
         return "drag mode marks not exactly one";
     if (e.mapScrollArea().contentSize() !=
         (x.mapSizeSet ? QSize(16 * s.map.MapWidth, 16 * s.map.MapHeight) : QSize(522, 394)))
         return "map scroll content is not the map's size";
     if (e.mapWindow().isVisible() != x.mapShown)
         return x.mapShown ? "map window hidden" : "map window shown";
-    const std::array<const Pixel*, 3> surfaces = {e.charsetCanvas().surface().data(),
-                                                  e.glyphCanvas().surface().data(),
-                                                  e.mapCanvas().surface().data()};
-    if (surfaces != x.surfaces || e.charsetCanvas().surface().width() != 256 ||
+    if (Surfaces(e) != x.surfaces || e.charsetCanvas().surface().width() != 256 ||
         e.glyphCanvas().surface().width() != 128 || e.mapCanvas().surface().height() != 800)
         return "a canvas picture moved or changed size";
     return {};
@@ -292,8 +290,7 @@ std::string CheckFiles(Editor& editor, const FakeDialogs& dialogs, const Before&
     const bool open = command == Command::Open, drop = event.kind == EventKind::FilesDropped;
     if (!open && !drop) return {};
     const std::string name = open ? dialogs.answers.back().name : event.text;
-    const int kind =
-        open ? (name.empty() ? -1 : dialogs.answers.back().filterIndex) : event.control;
+    const int kind = open ? dialogs.answers.back().filterIndex : event.control;
     model::Glyphs glyphs = before.charset;
     model::Cells cells = CellsOf(before.map);
     const std::optional<model::Bytes> file = model::ReadRegularFile(name);
@@ -323,16 +320,9 @@ struct ByteSource {
 // a folder named as a glyph file, a missing name, a name a later save makes, or a blank one.
 class Scratch {
   public:
-    std::string folder;
+    testing::TempFolder temp;
+    const std::string folder = temp.path();
 
-    Scratch() {
-        std::string pattern = std::filesystem::temp_directory_path() / "pixlore-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data())) folder = pattern;
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
-    }
     void clear() {
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(entry);
@@ -449,19 +439,14 @@ class EventRun {
     EventRun(const std::uint8_t* data, std::size_t size) : in_{data, size} {}
 
     RunReport run() {
-        s_.dialogs = FakeDialogs{};
-        s_.quits = 0;
+        s_.dialogs = FakeDialogs{}, s_.quits = 0;
         s_.dialogs.next = [this](bool save) {
-            Dialogs::FileChoice choice;
-            if (in_.below(6) == 0) return choice;
-            choice.name = s_.scratch.pick(in_, save);
-            choice.filterIndex = in_.below(8) ? in_.below(2) : static_cast<std::int8_t>(in_.byte());
-            return choice;
+            if (in_.below(6) == 0) return Dialogs::FileChoice{};
+            const std::string name = s_.scratch.pick(in_, save);
+            return Dialogs::FileChoice{name, in_.below(8) ? in_.below(2) : std::int8_t(in_.byte())};
         };
         Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
-        expected_.surfaces = {editor().charsetCanvas().surface().data(),
-                              editor().glyphCanvas().surface().data(),
-                              editor().mapCanvas().surface().data()};
+        expected_.surfaces = Surfaces(editor());
         check(Snapshot(editor(), s_.dialogs), Event{}, "start-up");
         while (!done() && !in_.empty())
             step();
@@ -498,16 +483,10 @@ class EventRun {
             e.command = in_.below(64);  // every command, and some beyond
             if (e.command >= Command::ExportAssembler && e.command <= Command::ExportPrg &&
                 in_.below(2)) {
-                ExportSettings s{static_cast<ExportWhat>(in_.below(3)),
-                                 static_cast<ExportFormat>(in_.below(3)),
-                                 static_cast<Directive>(in_.below(4)),
-                                 static_cast<ValueStyle>(in_.below(3)),
-                                 -1,
-                                 {}};
-                s.loadAddress = in_.below(2) ? -1 : in_.u16();
-                s.label = std::string(2, static_cast<char>(in_.byte()));
-                s.label.resize(in_.below(3));
-                s_.dialogs.exportAnswers = {s};
+                s_.dialogs.exportAnswers = {
+                    {ExportWhat(in_.below(3)), ExportFormat(in_.below(3)), Directive(in_.below(4)),
+                     ValueStyle(in_.below(3)), in_.below(2) ? -1 : in_.u16(),
+                     std::string(2, char(in_.byte())).substr(0, in_.below(3))}};
             }
         } else if (pick == 10) {  // mostly the map window; closing the main one ends the run
             e.kind = EventKind::WindowClose;
@@ -516,8 +495,7 @@ class EventRun {
             e.kind = EventKind::FilesDropped;
             e.control = c[0];
             e.text = s_.scratch.pick(in_, false);
-        } else if (pick == 12) {  // a control event of any number, as a control that is not there
-                                  // might send
+        } else if (pick == 12) {  // any control event, as a control that is not there might send
             e.control = static_cast<std::int8_t>(in_.byte());
             e.type = static_cast<T>(in_.below(static_cast<int>(T::None) + 1));
         } else {
@@ -578,9 +556,8 @@ class EventRun {
         editor().dispatch(e);
         feedback_.note(e, editor().state());
         s_.dialogs.exportAnswers.clear();
-        const Selection& now = editor().state().selection;
-        expected_.titleShowsStatus |= now.CurrentColumn != before.selection.CurrentColumn ||
-                                      now.CurrentRow != before.selection.CurrentRow;
+        expected_.titleShowsStatus |=
+            editor().state().selection.CurrentChar != before.selection.CurrentChar;
         const int id = e.kind == EventKind::MenuCommand ? e.command : -1;
         expected_.rangeLabelsWritten |= id == Command::SetBeginRange || id == Command::SetEndRange;
         if ((id >= Command::MapZx && id <= Command::MapUssr) || id == Command::MapC64)

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "files/bmp.h"
+#include "files/map_file.h"
 #include "formats/assembler_source.h"
 #include "formats/c_source.h"
 #include "formats/png_encode.h"
@@ -61,10 +62,8 @@ TEST(Convert, CommandLines) {
     Charset zxAt32{};
     std::copy(zx.begin(), zx.end(), GlyphAt(zxAt32, 32));
     CharMap map;
-    InitCharMap(map);
     SetMapSize(map, 32, 24);
-    for (int i = 0; i < 768; ++i)
-        map.at(i % 32, i / 32) = cells[i];
+    LayMapCells(map, cells);
     Bytes codes(32);  // a 16 x 2 map of codes 65..96 is the charset view's picture of them
     std::iota(codes.begin(), codes.end(), 65);
     testing::WriteBytes(folder / "ab.map", codes);

@@ -61,9 +61,8 @@ TEST(Exchange, PicturesCutIntoGlyphs) {
     const Palette c64{RgbColour(0x6C, 0x5E, 0xB5), RgbColour(0x35, 0x28, 0x79)};
     const Image doubled = GlyphsPicture(charset, c64, {65, 84});  // 16 and 4 glyphs, 12 paper
     Image picture(doubled.width() / 2, doubled.height() / 2);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.row(y)[x] = doubled.row(2 * y)[2 * x];
+    for (int i = 0; i < picture.width() * picture.height(); ++i)
+        picture.data()[i] = doubled.row(i / picture.width() * 2)[i % picture.width() * 2];
     Bytes glyphs(GlyphAt(charset, 65), GlyphAt(charset, 85));
     glyphs.resize(32 * 8);
     EXPECT_EQ(GlyphsFromPicture(picture, c64), glyphs);
@@ -103,14 +102,12 @@ TEST(Export, SourceText) {
          "0x00,\n    0x01,\n};\n"},
         {CSource(two, "font"),
          "/* 2 glyphs of 8 x 8 pixels from code 65, 8 bytes each, top row first */\n#define "
-         "FONT_COUNT 16\n"
-         "const unsigned char font[16] = {\n    0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x00, 0xFF, /* "
-         "65 */\n"
-         "    0xA0, 0x09, 0x0A, 0xF0, 0x01, 0x02, 0x03, 0x04, /* 66 */\n};\n"},
+         "FONT_COUNT 16\nconst unsigned char font[16] = {\n    0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, "
+         "0x00, 0xFF, /* 65 */\n    0xA0, 0x09, 0x0A, 0xF0, 0x01, 0x02, 0x03, 0x04, /* 66 "
+         "*/\n};\n"},
         {CSource(cells, "screen"),
          "/* character map, 3 x 2 cells */\n#define SCREEN_COUNT 6\nconst unsigned char screen[6] "
-         "= {\n"
-         "    0x00, 0x01, 0x02,\n    0x01, 0x02, 0x2C,\n};\n"},
+         "= {\n    0x00, 0x01, 0x02,\n    0x01, 0x02, 0x2C,\n};\n"},
     };
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(text, expected);
@@ -156,17 +153,14 @@ TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
     Bytes cut = model::Gzip(Psf({0, 8}, 2048), 1), bomb = Psf({0, 8}, 2048);
     cut.resize(cut.size() / 2);
     bomb.resize(17u << 20);
-    // A font, its glyphs, and where they start.
-    const std::tuple<Bytes, int, std::size_t> fonts[] = {{Psf({0, 8}, 2048), 256, 4},
-                                                         {Psf({1, 8}, 4096), 512, 4},
-                                                         {Psf({0, 32, 0, 3, 8, 8, 8}, 24), 3, 32},
-                                                         {Psf({0, 40, 1, 3, 8, 8, 8}, 24), 3, 40}};
-    for (const auto& [font, glyphs, at] : fonts)
-        for (const Bytes& file : {font, model::Gzip(font, 1)}) {
-            const auto read = DecodePsf(file).value.value_or(PsfFont{});
-            EXPECT_EQ(std::pair(read.glyphCount, read.glyphs),
-                      std::pair(glyphs, Bytes(font.begin() + at, font.begin() + at + 8 * glyphs)));
-        }
+    // The fonts the kept fuzz inputs hold are read against the model; they lack a PSF2 header
+    // longer than its 32 bytes.
+    const Bytes font = Psf({0, 40, 1, 3, 8, 8, 8}, 24);
+    for (const Bytes& file : {font, model::Gzip(font, 1)}) {
+        const auto read = DecodePsf(file).value.value_or(PsfFont{});
+        EXPECT_EQ(std::pair(read.glyphCount, read.glyphs),
+                  std::pair(3, Bytes(font.begin() + 40, font.end())));
+    }
     const std::string only = "; only fonts of 8 x 8 pixels can be read";
     const std::pair<Bytes, std::string> refused[] = {
         {{}, "it is not a PSF font"},
@@ -204,58 +198,37 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         {"rgb8-average.png", 0}, {"rgb8-paeth.png", 0}, {"rgb8-interlaced.png", 0},
         {"palette2-interlaced.png", 0}};
     // clang-format on
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const std::vector<Colour>& list = colours[rows[i].second];
+    auto decode = [](std::string name) {
+        return DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + name));
+    };
+    for (auto [name, which] : rows) {
+        const std::vector<Colour>& list = colours[which];
         Image expected(13, 7);
         for (int p = 0; p < 13 * 7; ++p)
             SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
-        const auto picture =
-            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(rows[i].first)));
+        const auto picture = decode(name);
         EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
-            << rows[i].first << " " << picture.reason;
+            << name << " " << picture.reason;
     }
-    for (auto [name, reason] :
-         {std::pair{"rgb8-cut-pixels.png", "its image data is damaged or cut short"},
-          {"bmp8-rle.bmp",
-           "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read"}})
-        EXPECT_EQ(
-            DecodePicture(ReadBytes(PIXLORE_TEST_DATA "/pictures/" + std::string(name))).reason,
-            reason);
+    EXPECT_EQ(decode("rgb8-cut-pixels.png").reason, "its image data is damaged or cut short");
+    EXPECT_EQ(decode("bmp8-rle.bmp").reason,
+              "only uncompressed BMP pictures of 1, 4, 8, 16, 24 or 32 bits a pixel can be read");
 }
 
-// A picture of 128 or 256 pixels a side in the current colours gives its charset back, even
-// when ink is most common; in other colours the most common colour is paper, a tie going to
-// the colour met first.
+// A picture of 128 or 256 pixels a side gives its charset back, glyph by glyph. Which pixels
+// are ink is the ink and paper rule's, which the picture_import fuzz target holds against its
+// model.
 TEST(PictureImport, CharsetFromPicture) {
-    const Palette c64{0xB55E6C, 0x79283C}, other{0x1EC80A, 0x5A005A};
+    const Palette c64{0xB55E6C, 0x79283C};
     const Charset numbered = testing::CharsetOf(testing::Pattern(2048, 7));
-    Charset sparse{}, dense;
-    GlyphAt(sparse, 65)[0] = 0x81;
-    GlyphAt(sparse, 255)[7] = 0x01;
-    std::transform(sparse.begin(), sparse.end(), dense.begin(), [](auto b) { return ~b; });
-    const std::tuple<Charset, Palette, Palette, Charset> rows[] = {
-        {numbered, c64, c64, numbered},
-        {dense, {}, {}, dense},
-        {Charset{}, c64, c64, Charset{}},
-        {dense, {kBlack, kWhite}, {kBlack, kWhite}, dense},
-        {sparse, other, {}, sparse},
-        {dense, other, {}, sparse},
-        {sparse, {kWhite, 0x030201}, {}, sparse}};
-    for (const auto& [charset, drawn, current, read] : rows)
-        for (int scale : {1, 2}) {
-            Image big(256, 256), picture(128 * scale, 128 * scale);
-            RenderCharsetImage(big, charset, drawn);
-            for (int i = 0; i < 128 * scale * 128 * scale; ++i)
-                picture.data()[i] =
-                    big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
-            EXPECT_EQ(CharsetFromPicture(picture, current).value.value(), read)
-                << scale << " " << std::hex << drawn.InkColor;
-        }
-    for (int redColumns : {64, 65}) {
-        Image tie(128, 128, 0x050505);
-        FillRect(tie, 128 - redColumns, 0, redColumns, 128, 0x0000FF);
-        EXPECT_EQ(GlyphAt(CharsetFromPicture(tie, {}).value.value(), 0)[0],
-                  redColumns == 64 ? 0 : 0xFF);
+    Image big(256, 256);
+    RenderCharsetImage(big, numbered, c64);
+    for (int scale : {1, 2}) {
+        Image picture(128 * scale, 128 * scale);
+        for (int i = 0; i < 128 * scale * 128 * scale; ++i)
+            picture.data()[i] =
+                big.row(i / (128 * scale) * 2 / scale)[i % (128 * scale) * 2 / scale];
+        EXPECT_EQ(CharsetFromPicture(picture, c64).value.value(), numbered) << scale;
     }
     for (auto [w, h] : {std::pair{256, 128}, {255, 255}, {512, 512}, {128, 256}})
         EXPECT_EQ(CharsetFromPicture(Image(w, h), {}).reason,

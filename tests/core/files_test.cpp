@@ -61,24 +61,16 @@ TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
                 "");
     EXPECT_EQ(ReadBytes(folder / "old.fnt"), Pattern(768, 2));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
-    // A file the user may not write stays as it is (root may write any).
-    chmod((folder / "old.fnt").c_str(), 0444);
-    EXPECT_EQ(SafeWrite(folder / "old.fnt", Pattern(9, 9)),
-              geteuid() ? WriteStatus::CannotCreate : WriteStatus::Written);
 }
 
+// A pipe, which would never end, and a folder are refused (a missing name: the converter's
+// rows), and so is a file past the size asked for.
 TEST(ReadWholeFile, TakesRegularFilesOnly) {
     testing::TempFolder folder;
     testing::WriteBytes(folder / "small", Pattern(100, 1));
     mkfifo((folder / "pipe").c_str(), 0600);
-    const std::pair<std::string, const char*> rows[] = {
-        {folder / "small", ""},
-        {folder / "missing", "there is no such file"},
-        {folder.path(), "it is a folder"},
-        {folder / "pipe", "it is not a regular file"},
-        {"/dev/null", "it is not a regular file"}};
-    for (const auto& [name, reason] : rows)
-        EXPECT_EQ(ReadWholeFile(name, 100).reason, reason) << name;
+    EXPECT_EQ(ReadWholeFile(folder / "pipe", 100).reason, "it is not a regular file");
+    EXPECT_EQ(ReadWholeFile(folder.path(), 100).reason, "it is a folder");
     EXPECT_EQ(*ReadWholeFile(folder / "small", 100).value, Pattern(100, 1));
     EXPECT_EQ(ReadWholeFile(folder / "small", 99).reason,
               "it is far too large for a charset or a map");
@@ -146,37 +138,24 @@ TEST(RecoveryStore, OffersTheNewestFileOfAnEndedEditor) {
               "/x/pixlore|/h/.local/state/pixlore|");
 }
 
-// In a child: a disk that takes nothing more leaves the file written before whole, and the
-// newest session is written once the disk takes it again. 7 when all that held.
-int WriterOutlivesAFullDisk(const std::string& folder) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    auto store = std::make_shared<RecoveryStore>(folder);
-    RecoveryWriter writer(store, {std::chrono::milliseconds(10), std::chrono::milliseconds(50)});
-    const auto kept = [&] { return ReadBytes(store->file()); };
-    const auto waitFor = [&](const Session& s) {
-        for (int i = 0; i < 200 && kept() != EncodeSession(s); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return kept() == EncodeSession(s);
-    };
-    Session first, second;
-    second.CurrentChar = 65;
-    writer.update(first);
-    if (!waitFor(first)) return 1;
-    rlimit normal{};
-    getrlimit(RLIMIT_FSIZE, &normal);
-    const rlimit small{4096, normal.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    writer.update(second);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const bool whole = kept() == EncodeSession(first);
-    setrlimit(RLIMIT_FSIZE, &normal);
-    return whole ? (waitFor(second) ? 7 : 3) : 2;
-}
-
-TEST(RecoveryWriter, AFullDiskKeepsTheOldFileAndIsTriedAgain) {
+// A write that fails is tried again, with the newest session, until it succeeds: here a file
+// stands where the store's folder goes until it is taken away. (A write cut short by a full
+// disk leaves the file before it whole: SafeWrite's test.)
+TEST(RecoveryWriter, AFailedWriteIsTriedAgainWithTheNewestSession) {
     testing::TempFolder folder;
-    EXPECT_EXIT(std::exit(WriterOutlivesAFullDisk(folder.path())), ::testing::ExitedWithCode(7),
-                "");
+    testing::WriteBytes(folder / "state", {});
+    auto store = std::make_shared<RecoveryStore>(folder / "state/pixlore");
+    RecoveryWriter writer(store, {std::chrono::milliseconds(10), std::chrono::milliseconds(50)});
+    Session newest;
+    newest.CurrentChar = 65;
+    writer.update(Session{});
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    writer.update(newest);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // and that write fails too
+    std::filesystem::remove(folder / "state");
+    for (int i = 0; i < 200 && ReadBytes(store->file()) != EncodeSession(newest); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(ReadBytes(store->file()), EncodeSession(newest));
 }
 
 }  // namespace

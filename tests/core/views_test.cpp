@@ -19,10 +19,12 @@ namespace {
 
 using testing::Same;
 
-// The charset picture with the cursor's checkerboard on the current cell: dx + dy odd.
-Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
+const Palette kPalette{0x336699, 0xCC0011};
+
+// The charset picture in kPalette with the cursor's checkerboard on the current cell: dx + dy odd.
+Image CharsetCanvas(const Charset& charset, int current) {
     Image image(256, 256);
-    testing::DrawCells(image, 16, 16, charset, palette, [](int x, int y) { return 16 * y + x; });
+    testing::DrawCells(image, 16, 16, charset, kPalette, [](int x, int y) { return 16 * y + x; });
     for (int i = 0; i < 256; ++i)
         if ((i % 16 + i / 16) % 2)
             SetPixel(image, current % 16 * 16 + i % 16, current / 16 * 16 + i / 16, kCursorColour);
@@ -33,17 +35,16 @@ Image CharsetCanvas(const Charset& charset, Palette palette, int current) {
 // the dragged cell hanging from the pointer itself, under a frame round the cell below.
 TEST(CharsetView, PictureCursorHoverAndDrag) {
     const Charset charset = testing::CharsetOf(testing::Pattern(2048, 11));
-    const Palette palette{0x336699, 0xCC0011};
     Image picture(256, 256, kWhite), plain(256, 256);
-    RenderCharsetImage(picture, charset, palette);
-    testing::DrawCells(plain, 16, 16, charset, palette, [](int x, int y) { return 16 * y + x; });
+    RenderCharsetImage(picture, charset, kPalette);
+    testing::DrawCells(plain, 16, 16, charset, kPalette, [](int x, int y) { return 16 * y + x; });
     ASSERT_TRUE(Same(picture, plain));
     const Selection selection{37, 5, 2};
     const int pointers[][4] = {{17, 40, 1, 2},    {255, 255, 15, 15}, {-15, -15, 0, 0},
                                {85, 37, 5, 2},    {-16, 5, -1, 0},    {256, 10, 16, 0},
                                {-40, -40, -2, -2}};
     for (auto [x, y, cellX, cellY] : pointers) {
-        Image surface(256, 256, kWhite), expected = CharsetCanvas(charset, palette, 37);
+        Image surface(256, 256, kWhite), expected = CharsetCanvas(charset, 37);
         ComposeCharsetCanvas(surface, picture, selection);
         EXPECT_TRUE(Same(surface, expected));
         ShowCharsetHover(surface, picture, selection, x, y);
@@ -51,7 +52,7 @@ TEST(CharsetView, PictureCursorHoverAndDrag) {
         EXPECT_TRUE(Same(surface, expected)) << x << "," << y;
         for (int source : {0, 200, 255}) {
             ShowDragPreview(surface, picture, selection, {1, source, 0}, x, y);
-            expected = CharsetCanvas(charset, palette, 37);
+            expected = CharsetCanvas(charset, 37);
             DrawImage(expected, CopyRect(plain, source % 16 * 16, source / 16 * 16, 16, 16), x, y);
             OutlineRect(expected, 16 * cellX, 16 * cellY, 16, 16, kDropTargetColour);
             EXPECT_TRUE(Same(surface, expected)) << x << "," << y << " from " << source;
@@ -61,21 +62,19 @@ TEST(CharsetView, PictureCursorHoverAndDrag) {
 
 // Dotted lines along x, y = 0, 16, ..., 112, white on even and black on odd coordinates, over
 // 15 x 15 squares of ink or paper with a paper line right of and below each.
-TEST(GlyphView, EnlargedGlyphAndItsData) {
+TEST(GlyphView, EnlargedGlyph) {
     const std::uint8_t glyph[8] = {128, 192, 96, 49, 2, 0, 15, 1};
-    const Palette palette{0x336699, 0xCC0011};
     Image surface(128, 128, 0x123456), expected(128, 128);
-    RenderGlyphImage(surface, glyph, palette);
+    RenderGlyphImage(surface, glyph, kPalette);
     for (int i = 0; i < 128 * 128; ++i) {
         const int x = i % 128, y = i / 128;
         const bool ink = x % 16 < 15 && y % 16 < 15 && glyph[y / 16] & (0x80 >> (x / 16));
-        Colour c = ink ? palette.InkColor : palette.PaperColor;
+        Colour c = ink ? kPalette.InkColor : kPalette.PaperColor;
         if (x % 16 == 0) c = y % 2 ? kBlack : kWhite;
         if (y % 16 == 0) c = x % 2 ? kBlack : kWhite;
         SetPixel(expected, x, y, c);
     }
     EXPECT_TRUE(Same(surface, expected));
-    EXPECT_EQ(GlyphDataText(glyph), "128,192,96,49,2,0,15,1");
 }
 
 // The active area cell by cell, whatever lies beyond it left as it was; the pointer hovers
@@ -91,15 +90,13 @@ TEST(MapView, CellsAndHover) {
             cell = static_cast<std::int32_t>(random() & 0xFF);
         SetMapSize(map, width, height);
         const Charset charset = testing::CharsetOf(testing::Pattern(2048, width));
-        const Palette palette{0x336699, 0xCC0011};
         Image surface = noise, expected = noise;
-        RenderCharMapImage(surface, map, charset, palette);
-        testing::DrawCells(expected, width, height, charset, palette,
+        RenderCharMapImage(surface, map, charset, kPalette);
+        testing::DrawCells(expected, width, height, charset, kPalette,
                            [&](int x, int y) { return map.at(x, y); });
         EXPECT_TRUE(Same(surface, expected)) << width << " x " << height;
     }
     CharMap map;
-    InitCharMap(map);
     SetMapSize(map, 32, 24);
     const int rows[][4] = {{0, 0, 0, 0},      {47, 20, 2, 1},    {527, 399, 32, 24},
                            {528, 100, -1, 0}, {100, 400, -1, 0}, {-15, -1, 0, 0},

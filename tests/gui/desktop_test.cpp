@@ -87,8 +87,7 @@ class DesktopTest : public QObject {
         // Keys typed on the map in C64 screen codes; a row's end goes on in the next.
         editor.DispatchCommand(Command::MapAtari);
         editor.DispatchCommand(Command::TextCodesC64);
-        s.map.PopupCellX = 37;
-        s.map.PopupCellY = 3;
+        s.map.PopupCellX = 37, s.map.PopupCellY = 3;
         editor.DispatchCommand(Command::TypeTextHere);
         QVERIFY(Press(editor.mapWindow(),
                       {"H", "i", "space", "at", "BackSpace", "BackSpace", "Return", "A"}));
