@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <random>
 
 #include "app/editor.h"
@@ -64,6 +65,8 @@ class Scene {
 
   public:
     Editor* editor = s_.editor.get();
+    QPoint popupAt;
+    QWidget* clicked = nullptr;  // the canvas of the last canvas event
 
     Scene() {
         for (const auto* f : {&s_.folder, &s_.recovery})
@@ -105,11 +108,12 @@ class Scene {
     // of the menu bar; "charset|glyph|map TYPE x,y [buttons [key]]" is a canvas event, its type
     // L, R or M with d(own), u(p) or c(lick), or mv, en(ter), lv (leave), ku, kd (keys), wh(eel);
     // "button TEXT" clicks a shift button, "bars BEGIN END" moves the track bars, "range on"
-    // ticks the box; "popup [ITEM]" chooses in the next popup menu, or dismisses it, answering
-    // for the toolkit; "focus NAME" and "key main|map KEYS" act on a window; "type TEXT" types
-    // on the map ("_" a space); "resize W H" and "close main|map" the windows; "fresh" quits and
-    // starts again; "open NAME FILTER", "save NAME", "export WHAT FORMAT ADDRESS LABEL" answer
-    // the next dialogs; "drop CANVAS NAME..." drops files from the desktop.
+    // ticks the box; "popup [ITEM]" and "real popup [ITEM]" choose in the next popup menu, or
+    // dismiss it, the first answering for the toolkit; "focus NAME" and "key main|map KEYS"
+    // act on a window; "type TEXT" types on the map ("_" a space); "resize W H" and "close
+    // main|map" the windows; "fresh" quits and starts again; "open NAME FILTER", "save NAME",
+    // "export WHAT FORMAT ADDRESS LABEL" answer the next dialogs; "drop CANVAS NAME..." drops
+    // files from the desktop.
     bool step(const QString& step) {
         QStringList w = step.split(' ');
         const QString rest = step.section(' ', 1);
@@ -126,6 +130,7 @@ class Scene {
             return actions.size() == 1 && (actions[0]->trigger(), true);
         }
         if (canvases.count(w[0])) {
+            clicked = widget(w[0] + " canvas");
             static const QStringList kTypes = {"Ld", "Lu", "Lc", "Rd", "Rc", "mv", "en",
                                                "ku", "lv", "Ru", "Md", "Mu", "wh", "kd"};
             const QStringList xy = w.value(2).split(',');
@@ -149,6 +154,20 @@ class Scene {
                 for (const QAction* a : menu.actions())
                     if (!a->isSeparator() && a->text() == rest) return a->data().toInt();
                 return std::nullopt;
+            });
+        if (w[0] == "real")  // no answer is set: each row starts without one
+            QTimer::singleShot(50, [this, item = step.section(' ', 2)] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                popupAt = menu ? menu->pos() : QPoint();
+                for (QAction* a : menu ? menu->actions() : QList<QAction*>{})
+                    if (!a->isSeparator() && a->text() == item) {
+                        // The pointer must travel there.
+                        const QPoint at = menu->actionGeometry(a).center();
+                        QTest::mouseMove(menu, at + QPoint(0, 1));
+                        QTest::mouseMove(menu, at);
+                        return QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+                    }
+                if (menu) menu->close();
             });
         if (w[0] == "focus") widget(rest)->setFocus();
         if (w[0] == "key") {
@@ -189,12 +208,12 @@ class Scene {
     }
 
     // What the editor shows: "glyph N" its bytes, "char" the current character, "title" and
-    // "map title" the windows' titles, "cell x,y", "map" its size and window, "range" its bars
-    // and labels, "palette", "charset" the machine whose glyphs it starts with, "drag" the mode,
-    // "messages", "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its
-    // first lines, "folder" the last one, "steps" of the history, "quits", and "focus"; "greyed"
-    // items of Edit, "clipboard [LOW HIGH]", "picture NAME", "scroll" bars, text "cursor",
-    // "codes", "pixel X Y".
+    // "map title" the windows' titles, "cell x,y", "popup at" where the last
+    // popup menu stood on its canvas, "map" its size and window, "range" its bars and labels,
+    // "palette", "charset" the machine whose glyphs it starts with, "drag" the mode, "messages",
+    // "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its first lines,
+    // "folder" the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
+    // "clipboard [LOW HIGH]", "picture NAME", "scroll" bars, text "cursor", "codes", "pixel X Y".
     QString probe(const QString& what) {
         const EditorState& s = editor->state();
         const std::string kind = what.section(' ', 0, 0).toStdString(),
@@ -222,6 +241,8 @@ class Scene {
         if (kind == "title") out = editor->mainWindow().title();
         if (what == "map title") out = editor->mapWindow().title();
         if (kind == "cell") out = std::to_string(s.map.at(x, y));
+        const QPoint at = popupAt - (clicked ? clicked->mapToGlobal(QPoint()) : QPoint());
+        if (what == "popup at") out = Format("%d,%d", at.x(), at.y());
         const QSize content = editor->mapScrollArea().contentSize();
         if (what == "map")
             out = Format("%dx%d %s %dx%d", s.map.MapWidth, s.map.MapHeight,
@@ -332,7 +353,8 @@ class EditorTest : public QObject {
         for (int seed = 1; seed <= 24; ++seed) {
             std::mt19937 random(seed);
             std::vector<std::uint8_t> bytes(1500);
-            std::generate(bytes.begin(), bytes.end(), [&] { return std::uint8_t(random()); });
+            for (std::uint8_t& b : bytes)
+                b = static_cast<std::uint8_t>(random());
             QTest::newRow(("seed " + std::to_string(seed)).c_str()) << bytes;
         }
         for (const auto& kept :
@@ -360,6 +382,7 @@ void EditorTest::editor_data() {
         "130; map: 40x24 hidden 522x394; range: 0 0 Begin range:0|End range:0; palette: "
         "FFFFFF/000000; drag: swap; folder: ~/; focus: charset canvas; messages: ; steps: 0; "
         "greyed: Undo Redo");
+    row("start gone.fnt", "glyph 65: 0000000000000000; messages: No file|~/gone.fnt");
     // Commands on the current glyph, or with the box ticked on the range whichever way round.
     row("Char > Invert", "glyph 65: 7F3F9FCEFDFFF0FE; glyph 66: 0102040810204080");
     row("Char > Revert char left-right", "glyph 65: 0103068C4000F080");
@@ -426,6 +449,10 @@ void EditorTest::editor_data() {
     row("popup Delete row; map Rc 80,48", "cell 5,3: 9; cell 6,3: 10");
     row("popup Insert column; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; cell 5,4: 0");
     row("popup Delete column; map Rc 80,48", "cell 5,3: 9; cell 5,4: 10");
+    row("real popup Insert char; map Rc 80,48", "cell 5,3: 0; cell 6,3: 8; popup at: 79,47");
+    row("real popup ; charset Rc 168,72",
+        "char: 74; range: 0 0 Begin range:0|End range:0; popup at: 169,73");
+    row("real popup ; charset Rc 2147483647,-2147483648", "char: 65; popup at: 259,-1");
     // Files: the dialogs, what they read and write, and the messages.
     row("open eight.fnt 0; File > Open...",
         "glyph 65: FFFFFFFFFFFFFFFF; folder: ~/; asked: open|Please choose file to load|~/|Font "

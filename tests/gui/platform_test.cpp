@@ -1,10 +1,14 @@
-// What the toolkit layer adds: canvas events from real pointer, key and drop input, and key
-// codes.
+// What the toolkit layer adds: canvas events from real pointer, key and drop input, key codes,
+// and the export dialog.
+#include <QComboBox>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 
 #include "platform/canvas.h"
+#include "platform/export_dialog.h"
 #include "platform/key_codes.h"
 #include "platform/pointer_relay.h"
 
@@ -129,6 +133,32 @@ class PlatformTest : public QObject {
         QCOMPARE(probe.log.join("; "),
                  QString("kd 0,0 0 45; kd 0,0 0 45; kd 0,0 0 45; kd 0,0 0 45; ku 0,0 0 45; "
                          "drop 0,0 0/tmp/Шрифт été.fnt\n/tmp/b c.map"));
+    }
+
+    void dialogs() {
+        // The export dialog opens with the choices made last; the usual load address follows
+        // what is written until the user types another; a broken label or address is refused,
+        // and a keyword of C only for C.
+        ExportDialog dialog({ExportWhat::Range, ExportFormat::Assembler, Directive::Defb,
+                             ValueStyle::ZeroX, -1, ""},
+                            nullptr);
+        QString seen = dialog.addressEdit()->text();
+        const std::tuple<int, int, QLineEdit*, const char*> steps[] = {
+            {2, 2, dialog.addressEdit(), "$10000"}, {2, 2, dialog.addressEdit(), "0xC000"},
+            {0, 0, dialog.labelEdit(), "2nd"},      {0, 1, dialog.labelEdit(), "int"},
+            {0, 0, dialog.labelEdit(), "int"},      {0, 0, dialog.labelEdit(), "second"}};
+        for (auto [what, format, edit, text] : steps) {
+            dialog.whatBox()->setCurrentIndex(what);
+            dialog.formatBox()->setCurrentIndex(format);
+            seen += " " + dialog.addressEdit()->text();
+            edit->setText(text);
+            seen += dialog.okButton()->isEnabled() ? "+" : "-";
+        }
+        QCOMPARE(seen, QString("$2000 $0400- $10000+ 0xC000- 0xC000- 0xC000+ 0xC000+"));
+        const ExportSettings s = dialog.settings();
+        QVERIFY(std::tuple(s.what, s.format, s.directive, s.values, s.loadAddress, s.label) ==
+                std::tuple(ExportWhat::Range, ExportFormat::Assembler, Directive::Defb,
+                           ValueStyle::ZeroX, 0xC000, "second"));
     }
 };
 
