@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <tuple>
 
@@ -47,8 +46,7 @@ struct Feedback {
         const Cell cell = CellUnder(event.MouseX, event.MouseY);
         if (event.control == CharsetCanvas) {
             charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
-            std::tie(x, y, dragSource) =
-                std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
+            x = event.MouseX, y = event.MouseY, dragSource = state.drag.DragSource;
         } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
                    cell.y >= 0 && cell.y <= state.map.MapHeight) {
             mapHover = cell;  // the active area or the column or row just beyond it
@@ -362,14 +360,14 @@ class Scratch {
             pick == 0 ? in.below(8) * 8 : kSizes[pick] + in.below(pick == 7 ? 4097 : 3) - 1;
         const bool raw = in.below(4) == 0;
         std::uint32_t state = raw ? 0 : static_cast<std::uint32_t>(in.u32()) | 1;
-        std::string content(std::max(size, 0), '\0');
-        for (char& c : content) {
+        model::Bytes content(std::max(size, 0));
+        for (std::uint8_t& c : content) {
             state ^= state << 13, state ^= state >> 17, state ^= state << 5;
-            c = static_cast<char>(raw ? in.byte() : static_cast<int>(state >> 24));
+            c = static_cast<std::uint8_t>(raw ? in.byte() : state >> 24);
         }
         const std::string name =
             folder + "/f" + std::to_string(made_.size()) + kExtensions[in.below(6)];
-        std::ofstream(name, std::ios::binary) << content;
+        testing::WriteBytes(name, content);
         return made_.emplace_back(name);
     }
 
@@ -460,8 +458,9 @@ class EventRun {
   private:
     bool done() const { return !report_.failure.empty() || s_.quits > 0 || report_.events >= 400; }
 
+    using T = CanvasEventType;
+
     void step() {
-        using T = CanvasEventType;
         static const int kCanvases[3][4] = {
             {CharsetCanvas, 256, 256, 2}, {GlyphCanvas, 128, 128, 0}, {MapCanvas, 1280, 800, 0}};
         const int pick = in_.below(16);
@@ -507,7 +506,6 @@ class EventRun {
     // A click or a drag as a canvas reports it: the pointer comes in, the button goes down,
     // the pointer moves with it held, the button comes up, and a release on the control clicks.
     void gesture(const int* c) {
-        using T = CanvasEventType;
         const bool left = in_.below(4) != 0;
         const int held = left ? kLeftButton : kRightButton, moves = in_.below(4);
         const int x0 = Coordinate(in_, c[1]), y0 = Coordinate(in_, c[2]);

@@ -352,9 +352,8 @@ class EditorTest : public QObject {
         QTest::addColumn<std::vector<std::uint8_t>>("bytes");
         for (int seed = 1; seed <= 24; ++seed) {
             std::mt19937 random(seed);
-            std::vector<std::uint8_t> bytes(1500);
-            for (std::uint8_t& b : bytes)
-                b = static_cast<std::uint8_t>(random());
+            Bytes bytes(1500);
+            std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
             QTest::newRow(("seed " + std::to_string(seed)).c_str()) << bytes;
         }
         for (const auto& kept :

@@ -34,8 +34,7 @@ class FakeDialogs : public Dialogs {
     bool exportOptions(ExportSettings& settings) override {
         requests.push_back({"export", "", "", ""});
         if (exportAnswers.empty()) return false;
-        settings = exportAnswers.front();
-        exportAnswers.pop_front();
+        settings = exportAnswers.front(), exportAnswers.pop_front();
         return true;
     }
 
