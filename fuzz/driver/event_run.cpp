@@ -119,9 +119,7 @@ std::string CheckMapCanvas(const Image& shown, const EditorState& s, Feedback& f
 }
 
 model::Cells CellsOf(const CharMap& map) {
-    model::Cells cells{{}, map.MapWidth, map.MapHeight};
-    std::copy(map.cells.begin(), map.cells.end(), cells.cell.begin());
-    return cells;
+    return {map.cells, map.MapWidth, map.MapHeight};
 }
 
 std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
@@ -444,12 +442,12 @@ class EventRun {
             return Dialogs::FileChoice{name, in_.below(8) ? in_.below(2) : std::int8_t(in_.byte())};
         };
         Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
-        expected_.surfaces = Surfaces(editor());
-        check(Snapshot(editor(), s_.dialogs), Event{}, "start-up");
+        expected_.surfaces = Surfaces(*s_.editor);
+        check(Snapshot(*s_.editor, s_.dialogs), Event{}, "start-up");
         while (!done() && !in_.empty())
             step();
         // Whatever an event drew where no later check looked is found here.
-        if (report_.failure.empty()) report_.failure = CheckViews(editor(), feedback_, kAllViews);
+        if (report_.failure.empty()) report_.failure = CheckViews(*s_.editor, feedback_, kAllViews);
         Menu::SetPopupAnswer(nullptr);
         s_.dialogs.next = nullptr;
         return report_;
@@ -524,13 +522,13 @@ class EventRun {
     // The shift buttons, the range box and track bars through their widgets, which report every
     // change; or the loop idling, which repaints.
     void widgets(int pick) {
-        const Before before = Snapshot(editor(), s_.dialogs);
+        const Before before = Snapshot(*s_.editor, s_.dialogs);
         const int which = in_.below(4), position = in_.byte();
-        QSlider& bar = which ? editor().endRangeTrackBar() : editor().beginRangeTrackBar();
-        if (pick == 13) editor().shiftButton(ShiftLeftButton + which).click();
+        QSlider& bar = which ? s_.editor->endRangeTrackBar() : s_.editor->beginRangeTrackBar();
+        if (pick == 13) s_.editor->shiftButton(ShiftLeftButton + which).click();
         if (pick == 14 && which < 2) expected_.rangeLabelsWritten |= bar.value() != position;
         if (pick == 14 && which < 2) bar.setValue(position);
-        if (pick == 14 && which >= 2) editor().rangeCheckBox().toggle();
+        if (pick == 14 && which >= 2) s_.editor->rangeCheckBox().toggle();
         if (pick == 15) QCoreApplication::processEvents();
         check(before, Event{}, "a widget");
     }
@@ -549,13 +547,13 @@ class EventRun {
     void send(const Event& e) {
         if (done()) return;
         const Before before =
-            Snapshot(editor(), s_.dialogs,
+            Snapshot(*s_.editor, s_.dialogs,
                      e.kind == EventKind::MenuCommand || e.kind == EventKind::FilesDropped);
-        editor().dispatch(e);
-        feedback_.note(e, editor().state());
+        s_.editor->dispatch(e);
+        feedback_.note(e, s_.editor->state());
         s_.dialogs.exportAnswers.clear();
         expected_.titleShowsStatus |=
-            editor().state().selection.CurrentChar != before.selection.CurrentChar;
+            s_.editor->state().selection.CurrentChar != before.selection.CurrentChar;
         const int id = e.kind == EventKind::MenuCommand ? e.command : -1;
         expected_.rangeLabelsWritten |= id == Command::SetBeginRange || id == Command::SetEndRange;
         if ((id >= Command::MapZx && id <= Command::MapUssr) || id == Command::MapC64)
@@ -576,14 +574,12 @@ class EventRun {
                                  : !onCanvas              ? 0u
                                  : e.control == MapCanvas ? kMapPointer
                                                           : 1u << e.control;
-        for (const std::string& fault :
-             {CheckState(editor(), expected_, s_.quits), CheckViews(editor(), feedback_, touched),
-              CheckFiles(editor(), s_.dialogs, before, e)})
+        for (const std::string& fault : {CheckState(*s_.editor, expected_, s_.quits),
+                                         CheckViews(*s_.editor, feedback_, touched),
+                                         CheckFiles(*s_.editor, s_.dialogs, before, e)})
             if (report_.failure.empty() && !fault.empty())
                 report_.failure = fault + ", after " + (what ? what : Describe(e));
     }
-
-    Editor& editor() { return *s_.editor; }
 
     ByteSource in_;
     Session& s_ = Current();

@@ -71,9 +71,8 @@ TEST(Exchange, PicturesCutIntoGlyphs) {
 // Glyphs 65 and 66, and a 3 x 2 map whose spare column and a code above 255 must not show.
 TEST(Export, SourceText) {
     Charset charset{};
-    const std::uint8_t glyphs[16] = {0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x00, 0xFF,
-                                     0xA0, 0x09, 0x0A, 0xF0, 1,    2,    3,    4};
-    std::copy_n(glyphs, 16, GlyphAt(charset, 65));
+    std::copy_n("\x18\x3C\x66\x7E\x66\x66\x00\xFF\xA0\x09\x0A\xF0\x01\x02\x03\x04", 16,
+                GlyphAt(charset, 65));
     CharMap map;
     InitCharMap(map);
     SetMapSize(map, 3, 2);

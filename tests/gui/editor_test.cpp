@@ -243,11 +243,11 @@ class Scene {
         if (kind == "cell") out = std::to_string(s.map.at(x, y));
         const QPoint at = popupAt - (clicked ? clicked->mapToGlobal(QPoint()) : QPoint());
         if (what == "popup at") out = Format("%d,%d", at.x(), at.y());
-        const QSize content = editor->mapScrollArea().contentSize();
+        const auto& area = editor->mapScrollArea();
         if (what == "map")
             out = Format("%dx%d %s %dx%d", s.map.MapWidth, s.map.MapHeight,
-                         editor->mapWindow().isVisible() ? "shown" : "hidden", content.width(),
-                         content.height());
+                         editor->mapWindow().isVisible() ? "shown" : "hidden",
+                         area.contentSize().width(), area.contentSize().height());
         if (kind == "range")
             out = (QString::asprintf("%d %d ", editor->beginRangeTrackBar().value(),
                                      editor->endRangeTrackBar().value()) +
@@ -295,7 +295,6 @@ class Scene {
         if (kind == "picture")  // or why it could not be read
             out = picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
                                                                            : picture.reason;
-        const auto& area = editor->mapScrollArea();
         const bool gap =
             editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect();
         if (kind == "scroll")  // the bars shown, and the area filling the window shown
