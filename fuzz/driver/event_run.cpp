@@ -476,8 +476,8 @@ class EventRun {
         } else if (pick == 6) {
             e = CanvasEvent(CharsetCanvas, T::KeyUp, 0, 0, 0, Key(in_));
         } else if (pick < 10) {
-            e.kind = EventKind::MenuCommand;
-            e.command = in_.below(64);  // every command, and some beyond
+            // Every command, and some beyond.
+            e.kind = EventKind::MenuCommand, e.command = in_.below(64);
             if (e.command >= Command::ExportAssembler && e.command <= Command::ExportPrg &&
                 in_.below(2)) {
                 s_.dialogs.exportAnswers = {
@@ -486,11 +486,9 @@ class EventRun {
                      std::string(2, char(in_.byte())).substr(0, in_.below(3))}};
             }
         } else if (pick == 10) {  // mostly the map window; closing the main one ends the run
-            e.kind = EventKind::WindowClose;
-            e.window = in_.below(8) ? MapWindow : MainWindow;
+            e.kind = EventKind::WindowClose, e.window = in_.below(8) ? MapWindow : MainWindow;
         } else if (pick == 11) {
-            e.kind = EventKind::FilesDropped;
-            e.control = c[0];
+            e.kind = EventKind::FilesDropped, e.control = c[0];
             e.text = s_.scratch.pick(in_, false);
         } else if (pick == 12) {  // any control event, as a control that is not there might send
             e.control = static_cast<std::int8_t>(in_.byte());

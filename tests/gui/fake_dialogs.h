@@ -53,8 +53,7 @@ class FakeDialogs : public Dialogs {
             choice = fileAnswers.front(), fileAnswers.pop_front();
         else if (next)
             choice = next(save);
-        answers.push_back(choice);
-        return choice;
+        return answers.emplace_back(choice);
     }
 };
 
