@@ -7,8 +7,7 @@
 
 #include "fuzz/driver/event_run.h"
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    (void)argc;
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The offscreen platform warns of every window it cannot raise: noise at this rate.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <tuple>
 
@@ -47,8 +46,7 @@ struct Feedback {
         const Cell cell = CellUnder(event.MouseX, event.MouseY);
         if (event.control == CharsetCanvas) {
             charsetFrame = state.drag.DragState == 1 ? Frame::Drag : Frame::Hover;
-            std::tie(x, y, dragSource) =
-                std::tuple(event.MouseX, event.MouseY, state.drag.DragSource);
+            x = event.MouseX, y = event.MouseY, dragSource = state.drag.DragSource;
         } else if (event.control == MapCanvas && cell.x >= 0 && cell.x <= state.map.MapWidth &&
                    cell.y >= 0 && cell.y <= state.map.MapHeight) {
             mapHover = cell;  // the active area or the column or row just beyond it
@@ -121,9 +119,7 @@ std::string CheckMapCanvas(const Image& shown, const EditorState& s, Feedback& f
 }
 
 model::Cells CellsOf(const CharMap& map) {
-    model::Cells cells{{}, map.MapWidth, map.MapHeight};
-    std::copy(map.cells.begin(), map.cells.end(), cells.cell.begin());
-    return cells;
+    return {map.cells, map.MapWidth, map.MapHeight};
 }
 
 std::string CheckSave(const FakeDialogs& d, const Before& b, int command) {
@@ -362,14 +358,14 @@ class Scratch {
             pick == 0 ? in.below(8) * 8 : kSizes[pick] + in.below(pick == 7 ? 4097 : 3) - 1;
         const bool raw = in.below(4) == 0;
         std::uint32_t state = raw ? 0 : static_cast<std::uint32_t>(in.u32()) | 1;
-        std::string content(std::max(size, 0), '\0');
-        for (char& c : content) {
+        model::Bytes content(std::max(size, 0));
+        for (std::uint8_t& c : content) {
             state ^= state << 13, state ^= state >> 17, state ^= state << 5;
-            c = static_cast<char>(raw ? in.byte() : static_cast<int>(state >> 24));
+            c = static_cast<std::uint8_t>(raw ? in.byte() : state >> 24);
         }
         const std::string name =
             folder + "/f" + std::to_string(made_.size()) + kExtensions[in.below(6)];
-        std::ofstream(name, std::ios::binary) << content;
+        testing::WriteBytes(name, content);
         return made_.emplace_back(name);
     }
 
@@ -446,12 +442,12 @@ class EventRun {
             return Dialogs::FileChoice{name, in_.below(8) ? in_.below(2) : std::int8_t(in_.byte())};
         };
         Menu::SetPopupAnswer([this](const QMenu& menu) { return answerPopup(menu); });
-        expected_.surfaces = Surfaces(editor());
-        check(Snapshot(editor(), s_.dialogs), Event{}, "start-up");
+        expected_.surfaces = Surfaces(*s_.editor);
+        check(Snapshot(*s_.editor, s_.dialogs), Event{}, "start-up");
         while (!done() && !in_.empty())
             step();
         // Whatever an event drew where no later check looked is found here.
-        if (report_.failure.empty()) report_.failure = CheckViews(editor(), feedback_, kAllViews);
+        if (report_.failure.empty()) report_.failure = CheckViews(*s_.editor, feedback_, kAllViews);
         Menu::SetPopupAnswer(nullptr);
         s_.dialogs.next = nullptr;
         return report_;
@@ -460,8 +456,9 @@ class EventRun {
   private:
     bool done() const { return !report_.failure.empty() || s_.quits > 0 || report_.events >= 400; }
 
+    using T = CanvasEventType;
+
     void step() {
-        using T = CanvasEventType;
         static const int kCanvases[3][4] = {
             {CharsetCanvas, 256, 256, 2}, {GlyphCanvas, 128, 128, 0}, {MapCanvas, 1280, 800, 0}};
         const int pick = in_.below(16);
@@ -479,8 +476,8 @@ class EventRun {
         } else if (pick == 6) {
             e = CanvasEvent(CharsetCanvas, T::KeyUp, 0, 0, 0, Key(in_));
         } else if (pick < 10) {
-            e.kind = EventKind::MenuCommand;
-            e.command = in_.below(64);  // every command, and some beyond
+            // Every command, and some beyond.
+            e.kind = EventKind::MenuCommand, e.command = in_.below(64);
             if (e.command >= Command::ExportAssembler && e.command <= Command::ExportPrg &&
                 in_.below(2)) {
                 s_.dialogs.exportAnswers = {
@@ -489,11 +486,9 @@ class EventRun {
                      std::string(2, char(in_.byte())).substr(0, in_.below(3))}};
             }
         } else if (pick == 10) {  // mostly the map window; closing the main one ends the run
-            e.kind = EventKind::WindowClose;
-            e.window = in_.below(8) ? MapWindow : MainWindow;
+            e.kind = EventKind::WindowClose, e.window = in_.below(8) ? MapWindow : MainWindow;
         } else if (pick == 11) {
-            e.kind = EventKind::FilesDropped;
-            e.control = c[0];
+            e.kind = EventKind::FilesDropped, e.control = c[0];
             e.text = s_.scratch.pick(in_, false);
         } else if (pick == 12) {  // any control event, as a control that is not there might send
             e.control = static_cast<std::int8_t>(in_.byte());
@@ -507,7 +502,6 @@ class EventRun {
     // A click or a drag as a canvas reports it: the pointer comes in, the button goes down,
     // the pointer moves with it held, the button comes up, and a release on the control clicks.
     void gesture(const int* c) {
-        using T = CanvasEventType;
         const bool left = in_.below(4) != 0;
         const int held = left ? kLeftButton : kRightButton, moves = in_.below(4);
         const int x0 = Coordinate(in_, c[1]), y0 = Coordinate(in_, c[2]);
@@ -526,13 +520,13 @@ class EventRun {
     // The shift buttons, the range box and track bars through their widgets, which report every
     // change; or the loop idling, which repaints.
     void widgets(int pick) {
-        const Before before = Snapshot(editor(), s_.dialogs);
+        const Before before = Snapshot(*s_.editor, s_.dialogs);
         const int which = in_.below(4), position = in_.byte();
-        QSlider& bar = which ? editor().endRangeTrackBar() : editor().beginRangeTrackBar();
-        if (pick == 13) editor().shiftButton(ShiftLeftButton + which).click();
+        QSlider& bar = which ? s_.editor->endRangeTrackBar() : s_.editor->beginRangeTrackBar();
+        if (pick == 13) s_.editor->shiftButton(ShiftLeftButton + which).click();
         if (pick == 14 && which < 2) expected_.rangeLabelsWritten |= bar.value() != position;
         if (pick == 14 && which < 2) bar.setValue(position);
-        if (pick == 14 && which >= 2) editor().rangeCheckBox().toggle();
+        if (pick == 14 && which >= 2) s_.editor->rangeCheckBox().toggle();
         if (pick == 15) QCoreApplication::processEvents();
         check(before, Event{}, "a widget");
     }
@@ -551,13 +545,13 @@ class EventRun {
     void send(const Event& e) {
         if (done()) return;
         const Before before =
-            Snapshot(editor(), s_.dialogs,
+            Snapshot(*s_.editor, s_.dialogs,
                      e.kind == EventKind::MenuCommand || e.kind == EventKind::FilesDropped);
-        editor().dispatch(e);
-        feedback_.note(e, editor().state());
+        s_.editor->dispatch(e);
+        feedback_.note(e, s_.editor->state());
         s_.dialogs.exportAnswers.clear();
         expected_.titleShowsStatus |=
-            editor().state().selection.CurrentChar != before.selection.CurrentChar;
+            s_.editor->state().selection.CurrentChar != before.selection.CurrentChar;
         const int id = e.kind == EventKind::MenuCommand ? e.command : -1;
         expected_.rangeLabelsWritten |= id == Command::SetBeginRange || id == Command::SetEndRange;
         if ((id >= Command::MapZx && id <= Command::MapUssr) || id == Command::MapC64)
@@ -578,14 +572,12 @@ class EventRun {
                                  : !onCanvas              ? 0u
                                  : e.control == MapCanvas ? kMapPointer
                                                           : 1u << e.control;
-        for (const std::string& fault :
-             {CheckState(editor(), expected_, s_.quits), CheckViews(editor(), feedback_, touched),
-              CheckFiles(editor(), s_.dialogs, before, e)})
+        for (const std::string& fault : {CheckState(*s_.editor, expected_, s_.quits),
+                                         CheckViews(*s_.editor, feedback_, touched),
+                                         CheckFiles(*s_.editor, s_.dialogs, before, e)})
             if (report_.failure.empty() && !fault.empty())
                 report_.failure = fault + ", after " + (what ? what : Describe(e));
     }
-
-    Editor& editor() { return *s_.editor; }
 
     ByteSource in_;
     Session& s_ = Current();

@@ -87,8 +87,7 @@ std::optional<Image> Bmp(const Bytes& b, int maxSide) {
 std::optional<Bytes> PsfGlyphs(const Bytes& b) {
     std::uint64_t start = 4, count = b.size() > 2 && b[2] & 1 ? 512 : 256;
     if (Number(b, 0, 4) == 0x864AB572) {
-        start = Number(b, 8, 4);
-        count = Number(b, 16, 4);
+        start = Number(b, 8, 4), count = Number(b, 16, 4);
         if (b.size() < 32 || Number(b, 4, 4) != 0 || start < 32 || count == 0 ||
             Number(b, 20, 4) != 8 || Number(b, 24, 4) != 8 || Number(b, 28, 4) != 8)
             return std::nullopt;
@@ -201,7 +200,6 @@ std::string CheckFileFormats(const Bytes& input) {
             return "glyph file: a save of " + std::to_string(count) + " bytes differs";
     }
     CharMap map;
-    InitCharMap(map);
     Cells cells;
     for (std::size_t i = 0; i < map.cells.size(); ++i)
         cells.cell[i] = map.cells[i] = static_cast<std::uint8_t>(i * 13 + seed);

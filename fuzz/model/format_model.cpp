@@ -14,19 +14,17 @@ std::optional<Bytes> ReadRegularFile(const std::string& name) {
     return in ? std::optional(Bytes(std::istreambuf_iterator<char>(in), {})) : std::nullopt;
 }
 
-Glyphs LoadGlyphs(const Glyphs& before, int current, const Bytes& file) {
-    Glyphs after = before;
-    for (std::size_t i = 0, at = current * 8u; i < file.size() && at + i < after.size(); ++i)
-        after[at + i] = file[i];
-    return after;
+Glyphs LoadGlyphs(Glyphs glyphs, int current, const Bytes& file) {
+    for (std::size_t i = 0, at = current * 8u; i < file.size() && at + i < glyphs.size(); ++i)
+        glyphs[at + i] = file[i];
+    return glyphs;
 }
 
-Cells LoadMap(const Cells& before, const Bytes& file) {
-    Cells after = before;
-    if (file.size() > std::size_t(before.width * before.height)) return after;
+Cells LoadMap(Cells cells, const Bytes& file) {
+    if (file.size() > std::size_t(cells.width * cells.height)) return cells;
     for (std::size_t i = 0; i < file.size(); ++i)
-        after.cell[i / before.width * Cells::kColumns + i % before.width] = file[i];
-    return after;
+        cells.cell[i / cells.width * Cells::kColumns + i % cells.width] = file[i];
+    return cells;
 }
 
 std::optional<Bytes> SaveGlyphs(const Glyphs& glyphs, int current, int count) {

@@ -28,11 +28,11 @@ std::optional<Bytes> ReadRegularFile(const std::string& name);
 
 // A glyph file read from glyph `current` on: byte i is row i % 8 of glyph current + i / 8, as
 // far as the charset reaches. An empty file is refused and changes nothing.
-Glyphs LoadGlyphs(const Glyphs& before, int current, const Bytes& file);
+Glyphs LoadGlyphs(Glyphs glyphs, int current, const Bytes& file);
 
 // A map file laid out by the active width: byte i goes to cell (i % width, i / width). A file
 // longer than width x height is refused and changes nothing.
-Cells LoadMap(const Cells& before, const Bytes& file);
+Cells LoadMap(Cells cells, const Bytes& file);
 
 // What the saves write: count bytes of glyphs from `current` on, nothing when they run past
 // glyph 255; the low byte of every active cell, row after row.

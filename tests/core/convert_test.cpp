@@ -18,9 +18,7 @@
 namespace pixlore {
 namespace {
 
-using testing::Bytes;
-using testing::Pattern;
-using testing::ReadBytes;
+using namespace testing;
 
 // What a command prints on its standard error, the output going to out.txt, with its exit code
 // at the end.
@@ -36,29 +34,26 @@ Bytes Text(const std::string& text) {
 }
 
 TEST(Convert, CommandLines) {
-    testing::TempFolder folder;
-    for (auto [name, size] : {std::pair{"in.fnt", 2048},
-                              {"in.map", 960},
-                              {"in.png", 8},
-                              {"short.map", 959},
-                              {"empty.fnt", 0}})
-        testing::WriteBytes(folder / name, Pattern(size, 3));
-    testing::WriteBytes(folder / "small.prg", {0x00, 0x20});
+    TempFolder folder;
+    const std::pair<const char*, int> sizes[] = {
+        {"in.fnt", 2048}, {"in.map", 960}, {"in.png", 8}, {"short.map", 959}, {"empty.fnt", 0}};
+    for (auto [name, size] : sizes)
+        WriteBytes(folder / name, Pattern(size, 3));
+    WriteBytes(folder / "small.prg", {0x00, 0x20});
     // A PNG header of 100000 x 100000 pixels, its checksum good, and no pixels.
-    testing::WriteBytes(
-        folder / "huge.png",
-        {0x89, 'P',  'N',  'G', 13, 10,   26,   10, 0, 0, 0, 13, 'I',  'H',  'D',  'R', 0,
-         1,    0x86, 0xA0, 0,   1,  0x86, 0xA0, 8,  2, 0, 0, 0,  0x27, 0x30, 0x9C, 0x9F});
+    WriteBytes(folder / "huge.png",
+               {0x89, 'P',  'N',  'G', 13, 10,   26,   10, 0, 0, 0, 13, 'I',  'H',  'D',  'R', 0,
+                1,    0x86, 0xA0, 0,   1,  0x86, 0xA0, 8,  2, 0, 0, 0,  0x27, 0x30, 0x9C, 0x9F});
     std::filesystem::create_directory(folder / "dir.fnt");
     std::filesystem::create_directory(folder / "sub");
     ASSERT_EQ(symlink("target.fnt", (folder / "link.fnt").c_str()), 0);
     ASSERT_EQ(symlink("target.fnt", (folder / "sub/rel.fnt").c_str()), 0);
     ASSERT_EQ(symlink("none/x.fnt", (folder / "nowhere.fnt").c_str()), 0);
     const Bytes charset = Pattern(2048, 3), zx = Pattern(768, 5), cells = Pattern(768, 9);
-    testing::WriteBytes(folder / "zx.fnt", zx);
-    testing::WriteBytes(folder / "screen.map", cells);
-    testing::WriteBytes(folder / "a.prg", EncodePrg(0x3800, charset));
-    testing::WriteBytes(folder / "top.prg", EncodePrg(0xFF80, Pattern(128, 3)));
+    WriteBytes(folder / "zx.fnt", zx);
+    WriteBytes(folder / "screen.map", cells);
+    WriteBytes(folder / "a.prg", EncodePrg(0x3800, charset));
+    WriteBytes(folder / "top.prg", EncodePrg(0xFF80, Pattern(128, 3)));
     Charset zxAt32{};
     std::copy(zx.begin(), zx.end(), GlyphAt(zxAt32, 32));
     CharMap map;
@@ -66,10 +61,7 @@ TEST(Convert, CommandLines) {
     LayMapCells(map, cells);
     Bytes codes(32);  // a 16 x 2 map of codes 65..96 is the charset view's picture of them
     std::iota(codes.begin(), codes.end(), 65);
-    testing::WriteBytes(folder / "ab.map", codes);
-    const auto picture = [&](Palette palette) {
-        return GlyphsPicture(testing::CharsetOf(charset), palette, {65, 96});
-    };
+    WriteBytes(folder / "ab.map", codes);
     struct Row {
         const char* args;
         int code;
@@ -120,7 +112,7 @@ TEST(Convert, CommandLines) {
          "in.fnt", charset},
         {"in.fnt no/out.s", 1, "no/out.s: cannot write it: no file can be made in its folder"},
         {"in.fnt dir.fnt", 1, "dir.fnt: cannot write it: it is a folder or not a regular file"},
-        {"in.fnt a.psf", 0, "", "a.psf", EncodePsf1(testing::CharsetOf(charset))},
+        {"in.fnt a.psf", 0, "", "a.psf", EncodePsf1(CharsetOf(charset))},
         {"a.psf b.prg", 0, "", "b.prg", EncodePrg(0x2000, charset)},
         {"b.prg c.bmp", 0, "", ""},
         {"--load-address 0 b.prg zero.prg", 0, "", "zero.prg", EncodePrg(0, charset)},
@@ -136,7 +128,7 @@ TEST(Convert, CommandLines) {
          "note: zx.fnt holds 96 glyphs; from glyph 200 on only the first 56 fit", "tail.fnt",
          Bytes(zx.begin(), zx.begin() + 56 * 8)},
         {"--directive defb --values dec --label f --range 65 in.fnt f.h --to asm", 0, "", "f.h",
-         Text(AssemblerSource(GlyphBlock(testing::CharsetOf(charset), {65, 65}),
+         Text(AssemblerSource(GlyphBlock(CharsetOf(charset), {65, 65}),
                               {Directive::Defb, ValueStyle::Decimal, "f"}))},
         {"--map 32x24 screen.map screen.prg", 0, "", "screen.prg", EncodePrg(0x0400, cells)},
         {"--map 32X24 screen.prg copy.map", 0, "", "copy.map", cells},
@@ -149,7 +141,7 @@ TEST(Convert, CommandLines) {
         {"--range 0-16 top.prg over.prg", 2, "do not fit in memory where the input PRG puts them",
          "over.prg"},
         {"--label int a.prg e.c", 2, "--label int is a keyword of C", "e.c"},
-        {"a.prg f.psf.gz", 0, "", "f.psf.gz", EncodePsf1(testing::CharsetOf(charset))},
+        {"a.prg f.psf.gz", 0, "", "f.psf.gz", EncodePsf1(CharsetOf(charset))},
         {"f.psf.gz g.fnt", 0, "", "g.fnt", charset},
         // Through a dangling link onto its target, never over the link itself.
         {"a.prg link.fnt", 0, "", "target.fnt", charset},
@@ -160,9 +152,10 @@ TEST(Convert, CommandLines) {
         {"--load-address 0X1000 a.prg h.prg", 2, "--load-address must", "h.prg"},
         {"--paper '#000000' a.prg h.s", 2, "--paper must be a colour", "h.s"},
         // A map drawn with a charset.
-        {"--map 16x2 --charset in.fnt ab.map m.png", 0, "", "m.png", EncodePng(picture({}))},
+        {"--map 16x2 --charset in.fnt ab.map m.png", 0, "", "m.png",
+         EncodePng(GlyphsPicture(CharsetOf(charset), {}, {65, 96}))},
         {"--map=16x2 --charset=in.fnt --ink=0000FF ab.map m.bmp", 0, "", "m.bmp",
-         EncodeBmp(picture({255 << 16}))},
+         EncodeBmp(GlyphsPicture(CharsetOf(charset), {255 << 16}, {65, 96}))},
         {"--map 16x2 ab.map no.png", 2, "cannot be written as png without --charset", "no.png"},
         {"--charset in.fnt in.fnt not.png", 2, "give a map INPUT", "not.png"},
     };

@@ -17,8 +17,7 @@
 namespace pixlore {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-using testing::ReadBytes;
+using namespace testing;
 
 TEST(Exchange, WellKnownTextCodes) {
     using enum TextCodes;
@@ -57,7 +56,7 @@ TEST(Exchange, PastedNumbersAndOwnBytes) {
 
 // Pictures at one pixel a glyph pixel; the doubled ones come through the desktop test.
 TEST(Exchange, PicturesCutIntoGlyphs) {
-    const Charset charset = testing::CharsetOf(testing::Pattern(2048, 0));
+    const Charset charset = CharsetOf(Pattern(2048, 0));
     const Palette c64{RgbColour(0x6C, 0x5E, 0xB5), RgbColour(0x35, 0x28, 0x79)};
     const Image doubled = GlyphsPicture(charset, c64, {65, 84});  // 16 and 4 glyphs, 12 paper
     Image picture(doubled.width() / 2, doubled.height() / 2);
@@ -72,14 +71,12 @@ TEST(Exchange, PicturesCutIntoGlyphs) {
 // Glyphs 65 and 66, and a 3 x 2 map whose spare column and a code above 255 must not show.
 TEST(Export, SourceText) {
     Charset charset{};
-    const std::uint8_t glyphs[16] = {0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x00, 0xFF,
-                                     0xA0, 0x09, 0x0A, 0xF0, 1,    2,    3,    4};
-    std::copy_n(glyphs, 16, GlyphAt(charset, 65));
+    std::copy_n("\x18\x3C\x66\x7E\x66\x66\x00\xFF\xA0\x09\x0A\xF0\x01\x02\x03\x04", 16,
+                GlyphAt(charset, 65));
     CharMap map;
     InitCharMap(map);
     SetMapSize(map, 3, 2);
-    map.at(3, 0) = 99;
-    map.at(2, 1) = 300;
+    map.at(3, 0) = 99, map.at(2, 1) = 300;
     const ByteBlock two = GlyphBlock(charset, {65, 66}), cells = MapBlock(map);
     SetMapSize(map, 1, 2);  // a line of one value each
     const std::pair<std::string, const char*> rows[] = {
@@ -151,8 +148,7 @@ Bytes Psf(std::vector<std::uint32_t> header, int glyphBytes) {
 
 TEST(Psf, ReadsEvery8x8FontAndRefusesTheRestWithAReason) {
     Bytes cut = model::Gzip(Psf({0, 8}, 2048), 1), bomb = Psf({0, 8}, 2048);
-    cut.resize(cut.size() / 2);
-    bomb.resize(17u << 20);
+    cut.resize(cut.size() / 2), bomb.resize(17u << 20);
     // The fonts the kept fuzz inputs hold are read against the model; they lack a PSF2 header
     // longer than its 32 bytes.
     const Bytes font = Psf({0, 40, 1, 3, 8, 8, 8}, 24);
@@ -207,7 +203,7 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
         for (int p = 0; p < 13 * 7; ++p)
             SetPixel(expected, p % 13, p / 13, list[(3 * (p % 13) + p / 13) % list.size()]);
         const auto picture = decode(name);
-        EXPECT_TRUE(testing::Same(picture.value.value_or(Image()), expected))
+        EXPECT_TRUE(Same(picture.value.value_or(Image()), expected))
             << name << " " << picture.reason;
     }
     EXPECT_EQ(decode("rgb8-cut-pixels.png").reason, "its image data is damaged or cut short");
@@ -220,7 +216,7 @@ TEST(PictureDecode, EveryLayoutGivesThePattern) {
 // model.
 TEST(PictureImport, CharsetFromPicture) {
     const Palette c64{0xB55E6C, 0x79283C};
-    const Charset numbered = testing::CharsetOf(testing::Pattern(2048, 7));
+    const Charset numbered = CharsetOf(Pattern(2048, 7));
     Image big(256, 256);
     RenderCharsetImage(big, numbered, c64);
     for (int scale : {1, 2}) {

@@ -16,9 +16,7 @@
 namespace pixlore {
 namespace {
 
-using testing::Bytes;
-using testing::Pattern;
-using testing::ReadBytes;
+using namespace testing;
 
 // 7 when a write past a file size limit of 1000 bytes fails as it should.
 int WriteUnderSizeLimit(const std::string& name) {
@@ -32,12 +30,12 @@ int WriteUnderSizeLimit(const std::string& name) {
 // permissions, a link is written through, and nothing but a regular file is ever replaced.
 TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
     umask(022);
-    testing::TempFolder folder;
-    testing::WriteBytes(folder / "old.fnt", Pattern(4000, 1));
+    TempFolder folder;
+    WriteBytes(folder / "old.fnt", Pattern(4000, 1));
     chmod((folder / "old.fnt").c_str(), 0640);
     std::filesystem::create_directory(folder / "folder.fnt");
     mkfifo((folder / "pipe.fnt").c_str(), 0600);
-    testing::WriteBytes(folder / "target.fnt", Pattern(5, 1));
+    WriteBytes(folder / "target.fnt", Pattern(5, 1));
     std::filesystem::create_symlink(folder / "target.fnt", folder / "link.fnt");
     const std::tuple<const char*, WriteStatus, mode_t> rows[] = {
         {"old.fnt", WriteStatus::Written, 0640},
@@ -66,8 +64,8 @@ TEST(SafeWrite, ReplacesWholeOrNotAtAll) {
 // A pipe, which would never end, and a folder are refused (a missing name: the converter's
 // rows), and so is a file past the size asked for.
 TEST(ReadWholeFile, TakesRegularFilesOnly) {
-    testing::TempFolder folder;
-    testing::WriteBytes(folder / "small", Pattern(100, 1));
+    TempFolder folder;
+    WriteBytes(folder / "small", Pattern(100, 1));
     mkfifo((folder / "pipe").c_str(), 0600);
     EXPECT_EQ(ReadWholeFile(folder / "pipe", 100).reason, "it is not a regular file");
     EXPECT_EQ(ReadWholeFile(folder.path(), 100).reason, "it is a folder");
@@ -120,7 +118,7 @@ TEST(RecoveryFile, DecodesOnlyWholeFilesOfItsVersion) {
 // Each editor keeps a file of its own; the one to recover is the newest of an editor that has
 // ended, never one that still runs.
 TEST(RecoveryStore, OffersTheNewestFileOfAnEndedEditor) {
-    testing::TempFolder folder;
+    TempFolder folder;
     const std::string at = folder / "state/pixlore";
     std::string older, newer;
     for (std::string* name : {&older, &newer}) {
@@ -142,8 +140,8 @@ TEST(RecoveryStore, OffersTheNewestFileOfAnEndedEditor) {
 // stands where the store's folder goes until it is taken away. (A write cut short by a full
 // disk leaves the file before it whole: SafeWrite's test.)
 TEST(RecoveryWriter, AFailedWriteIsTriedAgainWithTheNewestSession) {
-    testing::TempFolder folder;
-    testing::WriteBytes(folder / "state", {});
+    TempFolder folder;
+    WriteBytes(folder / "state", {});
     auto store = std::make_shared<RecoveryStore>(folder / "state/pixlore");
     RecoveryWriter writer(store, {std::chrono::milliseconds(10), std::chrono::milliseconds(50)});
     Session newest;

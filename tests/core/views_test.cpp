@@ -17,15 +17,16 @@
 namespace pixlore {
 namespace {
 
-using testing::Same;
+using namespace testing;
 
 const Palette kPalette{0x336699, 0xCC0011};
 
-// The charset picture in kPalette with the cursor's checkerboard on the current cell: dx + dy odd.
-Image CharsetCanvas(const Charset& charset, int current) {
+// The charset picture in kPalette with the cursor's checkerboard on the current cell, if any:
+// dx + dy odd.
+Image CharsetCanvas(const Charset& charset, int current = -1) {
     Image image(256, 256);
-    testing::DrawCells(image, 16, 16, charset, kPalette, [](int x, int y) { return 16 * y + x; });
-    for (int i = 0; i < 256; ++i)
+    DrawCells(image, 16, 16, charset, kPalette, [](int x, int y) { return 16 * y + x; });
+    for (int i = 0; current >= 0 && i < 256; ++i)
         if ((i % 16 + i / 16) % 2)
             SetPixel(image, current % 16 * 16 + i % 16, current / 16 * 16 + i / 16, kCursorColour);
     return image;
@@ -34,10 +35,9 @@ Image CharsetCanvas(const Charset& charset, int current) {
 // The grid; the cursor; the hover frame round the cell under the pointer; and while dragging,
 // the dragged cell hanging from the pointer itself, under a frame round the cell below.
 TEST(CharsetView, PictureCursorHoverAndDrag) {
-    const Charset charset = testing::CharsetOf(testing::Pattern(2048, 11));
-    Image picture(256, 256, kWhite), plain(256, 256);
+    const Charset charset = CharsetOf(Pattern(2048, 11));
+    Image picture(256, 256, kWhite), plain = CharsetCanvas(charset);
     RenderCharsetImage(picture, charset, kPalette);
-    testing::DrawCells(plain, 16, 16, charset, kPalette, [](int x, int y) { return 16 * y + x; });
     ASSERT_TRUE(Same(picture, plain));
     const Selection selection{37, 5, 2};
     const int pointers[][4] = {{17, 40, 1, 2},    {255, 255, 15, 15}, {-15, -15, 0, 0},
@@ -89,11 +89,11 @@ TEST(MapView, CellsAndHover) {
         for (auto& cell : map.cells)
             cell = static_cast<std::int32_t>(random() & 0xFF);
         SetMapSize(map, width, height);
-        const Charset charset = testing::CharsetOf(testing::Pattern(2048, width));
+        const Charset charset = CharsetOf(Pattern(2048, width));
         Image surface = noise, expected = noise;
         RenderCharMapImage(surface, map, charset, kPalette);
-        testing::DrawCells(expected, width, height, charset, kPalette,
-                           [&](int x, int y) { return map.at(x, y); });
+        DrawCells(expected, width, height, charset, kPalette,
+                  [&](int x, int y) { return map.at(x, y); });
         EXPECT_TRUE(Same(surface, expected)) << width << " x " << height;
     }
     CharMap map;
@@ -137,8 +137,8 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
     Cell hover;
     std::optional<Cell> typing;
     CharsetFeedback feedback;
-    Canvas<MapDisplay> mapCanvas(kMapCanvasWidth, kMapCanvasHeight);
-    Canvas<CharsetDisplay> charsetCanvas(256, 256);
+    Canvas<MapDisplay> mapped(kMapCanvasWidth, kMapCanvasHeight);
+    Canvas<CharsetDisplay> grid(256, 256);
     Canvas<GlyphDisplay> glyph(128, 128);
     Image picture(256, 256), fullPicture(256, 256);
     for (int step = 0; step < 600; ++step) {
@@ -155,22 +155,21 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
         if (k == 7) feedback = {feedback.kind, pick(2) ? x : feedback.x, y, feedback.dragSource};
         if (k == 8) feedback = {CharsetFeedback::Kind(pick(3)), feedback.x, feedback.y, code};
         // Something drawn over a cell of the map, handed back for redrawing.
-        if (k == 9) FillRect(mapCanvas.surface, 16 * cell.x, 16 * cell.y, 16, 16, 0x123456);
-        if (k == 9) mapCanvas.display.markStale(cell, cell);
+        if (k == 9) FillRect(mapped.surface, 16 * cell.x, 16 * cell.y, 16, 16, 0x123456);
+        if (k == 9) mapped.display.markStale(cell, cell);
         if (k == 9 || k == 6) typing = pick(3) ? std::optional(pick(2) ? cell : hover) : typing;
         if (k == 4) typing.reset();
         const std::optional<Cell> outline = pick(2) ? std::optional(hover) : std::nullopt;
-        RenderCharMapImage(mapCanvas.full, map, charset, palette);
-        if (typing) DrawMapTextCursor(mapCanvas.full, *typing);
-        if (outline) DrawMapHoverOutline(mapCanvas.full, *outline);
-        mapCanvas.present(
-            mapCanvas.display.update(mapCanvas.surface, map, charset, palette, outline, typing));
+        RenderCharMapImage(mapped.full, map, charset, palette);
+        if (typing) DrawMapTextCursor(mapped.full, *typing);
+        if (outline) DrawMapHoverOutline(mapped.full, *outline);
+        mapped.present(
+            mapped.display.update(mapped.surface, map, charset, palette, outline, typing));
         RenderCharsetImage(fullPicture, charset, palette);
-        DrawCharsetFrame(charsetCanvas.full, fullPicture, selection, feedback, {0, 0, 256, 256});
-        charsetCanvas.display.renderPicture(picture, charset, palette);
+        DrawCharsetFrame(grid.full, fullPicture, selection, feedback, {0, 0, 256, 256});
+        grid.display.renderPicture(picture, charset, palette);
         ASSERT_EQ(picture, fullPicture);
-        charsetCanvas.present(
-            charsetCanvas.display.showFrame(charsetCanvas.surface, picture, selection, feedback));
+        grid.present(grid.display.showFrame(grid.surface, picture, selection, feedback));
         RenderGlyphImage(glyph.full, GlyphAt(charset, selection.CurrentChar), palette);
         glyph.present(
             glyph.display.update(glyph.surface, GlyphAt(charset, selection.CurrentChar), palette));
@@ -183,7 +182,6 @@ TEST(Displays, DrawWhatFullRedrawsDrawAndReportIt) {
 // column and row, and a column and row beyond. Other cells that change follow as "x,y:code".
 CharMap Lettered(int width, int height) {
     CharMap map;
-    InitCharMap(map);
     for (int i = 0; i < CharMap::kColumns * CharMap::kRows; ++i)
         map.cells[i] = i % 81 < 6 && i / 81 < 5 ? i / 81 * 6 + i % 81 + 1 : i * 7 & 0xFF;
     SetMapSize(map, width, height);

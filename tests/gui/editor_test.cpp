@@ -186,7 +186,7 @@ class Scene {
             editor->mapWindow().resize(w[1].toInt(), w[2].toInt()), QTest::qWait(50);
         if (w[0] == "close") (w[1] == "main" ? editor->mainWindow() : editor->mapWindow()).close();
         if (w[0] == "open" || w[0] == "save")
-            s_.dialogs.fileAnswers.push_back({name(w[1].toStdString()), w.value(2).toInt()});
+            s_.dialogs.fileAnswers.push_back({s_.folder / w[1].toStdString(), w.value(2).toInt()});
         if (w[0] == "export")
             s_.dialogs.exportAnswers.push_back(
                 ExportSettings{.what = ExportWhat(QStringList{"range", "all", "map"}.indexOf(w[1])),
@@ -197,7 +197,7 @@ class Scene {
             QMimeData mime;
             QList<QUrl> urls;
             for (const QString& n : w.mid(2))
-                urls << QUrl::fromLocalFile(QString::fromStdString(name(n.toStdString())));
+                urls << QUrl::fromLocalFile(QString::fromStdString(s_.folder / n.toStdString()));
             mime.setUrls(urls);
             QDragEnterEvent enter({8, 8}, Qt::CopyAction, &mime, Qt::LeftButton, {});
             QDropEvent drop(QPointF(8, 8), Qt::CopyAction, &mime, Qt::LeftButton, {});
@@ -225,14 +225,15 @@ class Scene {
         // The numbers in arg: a glyph's code, a cell's x,y, a range's codes, a pixel's x y.
         const int x = std::atoi(arg.c_str()),
                   y = std::atoi(arg.c_str() + arg.find_first_of(", ") + 1);
-        const Bytes file = testing::ReadBytes(name(arg));
+        const std::string path = arg.empty() ? arg : s_.folder / arg;
+        const Bytes file = testing::ReadBytes(path);
         const std::uint8_t* bytes = kind == "file" ? file.data() : GlyphAt(s.charset, x);
         const int count = kind == "glyph" ? 8 : kind == "file" ? std::min<int>(file.size(), 8) : 0;
         for (int i = 0; i < count; ++i)
             out += Format("%02X", bytes[i]);
         if (kind == "file")
-            out = std::filesystem::exists(name(arg)) ? Format("%d bytes ", int(file.size())) + out
-                                                     : "missing";
+            out = std::filesystem::exists(path) ? Format("%d bytes ", int(file.size())) + out
+                                                : "missing";
         if (kind == "head")
             out = std::string(file.begin(), std::find(std::find(file.begin(), file.end(), '\n') + 1,
                                                       file.end(), '\n'));
@@ -243,11 +244,11 @@ class Scene {
         if (kind == "cell") out = std::to_string(s.map.at(x, y));
         const QPoint at = popupAt - (clicked ? clicked->mapToGlobal(QPoint()) : QPoint());
         if (what == "popup at") out = Format("%d,%d", at.x(), at.y());
-        const QSize content = editor->mapScrollArea().contentSize();
+        const auto& area = editor->mapScrollArea();
         if (what == "map")
             out = Format("%dx%d %s %dx%d", s.map.MapWidth, s.map.MapHeight,
-                         editor->mapWindow().isVisible() ? "shown" : "hidden", content.width(),
-                         content.height());
+                         editor->mapWindow().isVisible() ? "shown" : "hidden",
+                         area.contentSize().width(), area.contentSize().height());
         if (kind == "range")
             out = (QString::asprintf("%d %d ", editor->beginRangeTrackBar().value(),
                                      editor->endRangeTrackBar().value()) +
@@ -295,7 +296,6 @@ class Scene {
         if (kind == "picture")  // or why it could not be read
             out = picture.value == MapPicture(s.map, s.charset, s.palette) ? "the map"
                                                                            : picture.reason;
-        const auto& area = editor->mapScrollArea();
         const bool gap =
             editor->mapWindow().isVisible() && area.geometry() != area.parentWidget()->rect();
         if (kind == "scroll")  // the bars shown, and the area filling the window shown
@@ -309,9 +309,6 @@ class Scene {
     }
 
   private:
-    std::string name(const std::string& relative) const {
-        return relative.empty() || relative[0] == '/' ? relative : s_.folder / relative;
-    }
     QWidget* widget(const QString& name) {
         Editor& e = *editor;
         const std::map<QString, QWidget*> widgets = {
@@ -352,9 +349,8 @@ class EditorTest : public QObject {
         QTest::addColumn<std::vector<std::uint8_t>>("bytes");
         for (int seed = 1; seed <= 24; ++seed) {
             std::mt19937 random(seed);
-            std::vector<std::uint8_t> bytes(1500);
-            for (std::uint8_t& b : bytes)
-                b = static_cast<std::uint8_t>(random());
+            Bytes bytes(1500);
+            std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
             QTest::newRow(("seed " + std::to_string(seed)).c_str()) << bytes;
         }
         for (const auto& kept :

@@ -34,8 +34,7 @@ class FakeDialogs : public Dialogs {
     bool exportOptions(ExportSettings& settings) override {
         requests.push_back({"export", "", "", ""});
         if (exportAnswers.empty()) return false;
-        settings = exportAnswers.front();
-        exportAnswers.pop_front();
+        settings = exportAnswers.front(), exportAnswers.pop_front();
         return true;
     }
 
@@ -54,8 +53,7 @@ class FakeDialogs : public Dialogs {
             choice = fileAnswers.front(), fileAnswers.pop_front();
         else if (next)
             choice = next(save);
-        answers.push_back(choice);
-        return choice;
+        return answers.emplace_back(choice);
     }
 };
 

@@ -125,8 +125,7 @@ class PlatformTest : public QObject {
         mime.setUrls(
             {QUrl::fromLocalFile("/tmp/Шрифт été.fnt"), QUrl::fromLocalFile("/tmp/b c.map")});
         QDragEnterEvent enter({50, 50}, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
-        QDropEvent drop(QPointF(50, 50), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
-                        {});
+        QDropEvent drop({50, 50}, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
         QCoreApplication::sendEvent(probe.canvas, &enter);
         QCoreApplication::sendEvent(probe.canvas, &drop);
         QVERIFY(enter.isAccepted() && drop.dropAction() == Qt::CopyAction);
