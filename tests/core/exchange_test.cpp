@@ -36,10 +36,10 @@ TEST(Exchange, WellKnownTextCodes) {
 }
 
 TEST(Exchange, PastedNumbersAndOwnBytes) {
-    const Bytes g = {1, 2, 3, 4, 5, 6, 7, 255};
+    const Bytes g = {1, 2, 3, 4, 5, 6, 9, 255};
     // clang-format off
     struct Row { std::string text; std::optional<Bytes> glyphs; } rows[] = {
-        {ValuesText(g, 8), g}, {"1,2,3,4,5,6,7,255", g}, {" $1,,0x2\t3\r\n004 $05 0X6 7 $fF ", g},
+        {ValuesText(g, 8), g}, {"1,2,3,4,5,6,9,255", g}, {" $1,,0x2\t3\r\n004 $05 0X6 9 $fF ", g},
         {"1 2 3 4 5 6 7", {}}, {"1 2 3 4 5 6 7 256", {}}, {"1 2 3 4 5 6 7 -1", {}},
         {"1 2 3 4 5 6 7 $", {}}, {"1 2 3 4 5 6 7 6A", {}}, {"db 1,2,3,4,5,6,7,8", {}}, {"", {}}};
     // clang-format on
