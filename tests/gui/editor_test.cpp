@@ -564,8 +564,9 @@ void EditorTest::editor_data() {
     // A drag whose release the canvas never saw drops nothing with the next click.
     row("charset Ld 24,72 1; charset mv 40,72 0; charset Ld 40,72 1; charset Lu 40,72",
         "glyph 65: 80C0603102000F01; glyph 66: 0102040810204080");
-    // Recovery: a session this editor's predecessor left comes back as one step.
-    row("File > Recover last session",
+    // Recovery: a session this editor's predecessor left comes back as one step; one that
+    // changed nothing leaves nothing.
+    row("fresh; File > Recover last session",
         "messages: Recover last session|No earlier session to recover");
     row("Char > Charset > C64 CAPS; Char > Map > PC 80x50; fresh; File > Recover last session",
         "charset: c64-caps.bin; map: 80x50 hidden 1280x800; steps: 1");
