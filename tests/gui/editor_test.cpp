@@ -213,7 +213,8 @@ class Scene {
     // "palette", "charset" the machine whose glyphs it starts with, "drag" the mode, "messages",
     // "asked" the dialogs put up, "file NAME" its size and start, "head NAME" its first lines,
     // "folder" the last one, "steps" of the history, "quits", and "focus"; "greyed" items of Edit,
-    // "clipboard [LOW HIGH]", "picture NAME", "scroll" bars, text "cursor", "codes", "pixel X Y".
+    // "clipboard [LOW HIGH]", "picture NAME", "scroll" bars, text "cursor", "codes", "pixel X Y",
+    // "at NAME" where a control stands.
     QString probe(const QString& what) {
         const EditorState& s = editor->state();
         const std::string kind = what.section(' ', 0, 0).toStdString(),
@@ -301,6 +302,8 @@ class Scene {
         if (kind == "scroll")  // the bars shown, and the area filling the window shown
             out = Format("%d %d%s", area.horizontalScrollBar()->isVisible(),
                          area.verticalScrollBar()->isVisible(), gap ? " not filling" : "");
+        const QRect g = kind == "at" ? widget(QString::fromStdString(arg))->geometry() : QRect();
+        if (kind == "at") out = Format("%d,%d %dx%d", g.x(), g.y(), g.width(), g.height());
         if (kind == "cursor")
             out = s.TextCursor ? Format("%d,%d", s.TextCursor->x, s.TextCursor->y) : "none";
         for (int id = Command::TextCodesWindows1252; id <= Command::TextCodesMicrosha; ++id)
@@ -377,7 +380,8 @@ void EditorTest::editor_data() {
         "title: pixlore v2 0.9b; char: 0; glyph 0: 0000000000000000; cell 39,23: 62; cell 80,50: "
         "130; map: 40x24 hidden 522x394; range: 0 0 Begin range:0|End range:0; palette: "
         "FFFFFF/000000; drag: swap; folder: ~/; focus: charset canvas; messages: ; steps: 0; "
-        "greyed: Undo Redo");
+        "greyed: Undo Redo; at charset canvas: 0,0 260x260; at glyph canvas: 262,0 128x128; at "
+        "data field: 262,148 128x40");
     row("start gone.fnt", "glyph 65: 0000000000000000; messages: No file|~/gone.fnt");
     // Commands on the current glyph, or with the box ticked on the range whichever way round.
     row("Char > Invert", "glyph 65: 7F3F9FCEFDFFF0FE; glyph 66: 0102040810204080");
@@ -539,7 +543,7 @@ void EditorTest::editor_data() {
     row("Char > Map > Atari/C64 40x24; popup Type text here; map Rc 600,48; type AB_e; map kd 0,0 "
         "0 8",
         "cursor: 0,4; cell 37,3: 65; cell 38,3: 66; cell 39,3: 32; cell 0,4: 32; steps: 1; pixel "
-        "15 64: 7FFF00");
+        "15 64: 7FFF00; at map area: 0,0 522x394");
     row("Char > Text codes > C64 screen codes; popup Type text here; map Rc 8,8; type @a_; Edit > "
         "Undo; Edit > Redo",
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
