@@ -549,9 +549,10 @@ void EditorTest::editor_data() {
         "codes: 56; cell 0,0: 0; cell 1,0: 1; cell 2,0: 32; cursor: 3,0");
     row("Char > Text codes > ZX80/ZX81; popup Type text here; map Rc 8,8; type A0!; map Ld 40,40 1",
         "cell 0,0: 38; cell 1,0: 28; cell 2,0: 2; cursor: none; cell 2,2: 65");
-    // Typing from the spare column starts in the last one.
-    row("Char > Text codes > IBM PC 866; popup Type text here; map Rc 648,8; type Ёé",
-        "cell 39,0: 240; cell 0,1: 1");
+    row("Char > Text codes > IBM PC 866; popup Type text here; map Rc 8,8; type Ёé",
+        "cell 0,0: 240; cell 1,0: 1");
+    // Typing from the spare column and row starts in the last ones, and stays on the last cell.
+    row("popup Type text here; map Rc 648,392; type AB", "cell 39,23: 66; cursor: 39,23");
     // Picking from the map with the middle button or Control and the left one; a bigger window
     // shows more of a large map.
     row("map Md 50,40", "char: 5");
