@@ -41,7 +41,8 @@ Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& cha
 
     Damage damage;
     bool outlineCovered = true, cursorCovered = true;
-    if (!drawn_ || palette != palette_) {
+    // Nothing drawn yet, or new colours: everything is drawn.
+    if (drawnArea_.empty() || palette != palette_) {
         RenderCharMapImage(surface, map, charset, palette);
         const Rect area = ClipRect(0, 0, 16LL * width, 16LL * height, surface.bounds());
         if (!area.empty()) damage.push_back(area);
@@ -72,7 +73,6 @@ Damage MapDisplay::update(Image& surface, const CharMap& map, const Charset& cha
 
     for (const Rect& r : damage)
         drawnArea_ = drawnArea_.empty() ? r : BoundingRect(drawnArea_, r);
-    drawn_ = true;
     charset_ = charset;
     palette_ = palette;
     width_ = width;

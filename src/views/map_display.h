@@ -37,7 +37,6 @@ class MapDisplay {
   private:
     static constexpr int kCells = CharMap::kColumns * CharMap::kRows;
 
-    bool drawn_ = false;
     Rect drawnArea_;
     Charset charset_{};
     Palette palette_;
